@@ -1,0 +1,95 @@
+#include "toolkit/PageFrame.h"
+
+#include "platform/PreviewPanes.h"
+#include "platform/Surface.h"
+#include "toolkit/ErrorReporter.h"
+#include "window/Component.h"
+
+namespace tabulon {
+
+PaneLayout PaneLayout::standard(double cornerWidth, double bandHeight, double tableHeight, double margin)
+{
+    PaneLayout l;
+    l.panes[0] = {cornerWidth, bandHeight, margin, margin};
+    l.panes[1] = {LogicalPageWidth, bandHeight, margin, margin};
+    l.panes[2] = {cornerWidth, tableHeight, margin, margin};
+    l.panes[3] = {LogicalPageWidth, 16200, margin, 0};
+    return l;
+}
+
+PaneLayout PaneLayout::bodyOnly()
+{
+    PaneLayout l;
+    l.panes[3] = {LogicalPageWidth, 16200, 0, 0};
+    return l;
+}
+
+void DrawInPasses(Component& c, const PaneLayout& layout, const std::function<void(Pass)>& drawPass)
+{
+    Canvas& cv = c.canvas;
+    for (int i = 0; i < 4; ++i) {
+        if (cv.PrintMode == 0) {
+            PreviewPanes* panes = c.panes();
+            if (!panes)
+                throw ReportError(ErrorNumber::InvalidProcedureCall, QStringLiteral("没有预览窗格"));
+            const PaneExtent& e = layout.panes[i];
+            panes->SizePane(i, cv.scaled(e.width) + e.extraWidth, cv.scaled(e.height) + e.extraHeight);
+            cv.OutputTarget = &panes->Picqb(i);
+        }
+        drawPass(static_cast<Pass>(i + 1));
+    }
+}
+
+void PrintPageNumber(Component& c, int number, double y)
+{
+    Canvas& cv = c.canvas;
+    cv.SetFont(11, 1);
+    cv.TextAlign = 0;
+    cv.PrintCell(0, u'-' + QString::number(number) + u'-', LogicalPageWidth, 300, 0, y);
+}
+
+void EndPrintedPage(Component& c)
+{
+    Canvas& cv = c.canvas;
+    if (cv.PrintMode != -1 || !cv.OutputTarget)
+        return;
+    try {
+        cv.OutputTarget->EndDoc();
+    } catch (...) {
+        // Ending the job is best effort; the page is drawn either way.
+    }
+}
+
+bool TrapAndReport(Component& c, const QString& context, const std::function<void()>& page)
+{
+    try {
+        page();
+        return true;
+    } catch (const ReportError& e) {
+        ShowError(c, context, e);
+        return false;
+    }
+}
+
+bool ResumeReportingOnce(Component& c, int slot, const QString& context, const std::function<void()>& step)
+{
+    try {
+        step();
+        return true;
+    } catch (const ReportError& e) {
+        ShowErrorOnce(c, slot, context, e);
+        return false;
+    }
+}
+
+bool TrapSilently(const std::function<void()>& page)
+{
+    try {
+        page();
+        return true;
+    } catch (const ReportError&) {
+        return false;
+    }
+}
+
+}  // namespace tabulon

@@ -1,0 +1,40 @@
+#include "window/Component.h"
+
+#include "platform/QtMessageBox.h"
+#include "window/frmReportOutPut.h"
+
+namespace tabulon {
+
+Component::Component(Services services) : services_(std::move(services))
+{
+    if (!services_.messages)
+        services_.messages = std::make_unique<QtMessageBox>();
+    if (!services_.objects)
+        services_.objects = MakeStandardObjectFactory();
+}
+
+Component::~Component()
+{
+    delete window_;
+}
+
+Component& Component::instance()
+{
+    static Component component{Services{}};
+    return component;
+}
+
+frmReportOutPut& Component::window()
+{
+    if (!window_)
+        window_ = new frmReportOutPut(*this);
+    return *window_;
+}
+
+void Component::windowDestroyed(frmReportOutPut* w)
+{
+    if (window_ == w)
+        window_ = nullptr;
+}
+
+}  // namespace tabulon

@@ -1,0 +1,60 @@
+#pragma once
+// The component's one instance of everything: report state, report tables, the drawing
+// canvas, the platform services and the report window. ClsTabulon is a thin facade over
+// the process-wide instance; tests build their own.
+
+#include "platform/MessageBox.h"
+#include "platform/ObjectFactory.h"
+#include "toolkit/Canvas.h"
+#include "window/ReportState.h"
+#include "window/ReportTables.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+namespace tabulon {
+
+class PreviewPanes;
+class frmReportOutPut;
+
+struct Services {
+    std::unique_ptr<MessageBox> messages;       // a Qt box, or a scripted one in tests
+    std::unique_ptr<ObjectFactory> objects;     // ProgID -> outside object
+};
+
+class Component {
+public:
+    explicit Component(Services services);
+    ~Component();
+    Component(const Component&) = delete;
+    Component& operator=(const Component&) = delete;
+
+    // The process-wide instance behind ClsTabulon (created on first use, with Qt services).
+    static Component& instance();
+
+    ReportState state;
+    ReportTables tables;
+    Canvas canvas;
+    // Per reporting printer, the number of the last error it reported (reported once each).
+    std::array<std::int16_t, 6> LastErrorNumbers{};
+
+    MessageBox& messages() { return *services_.messages; }
+    ObjectFactory& objects() { return *services_.objects; }
+
+    // The preview panes renderers draw into: the report window's, or a test's own.
+    PreviewPanes* panes() const { return panes_; }
+    void setPanes(PreviewPanes* panes) { panes_ = panes; }
+
+    // The report window; created on first request (frmReportOutPut is a Qt window).
+    frmReportOutPut& window();
+    frmReportOutPut* existingWindow() const { return window_; }
+    void windowDestroyed(frmReportOutPut* w);
+
+private:
+    Services services_;
+    PreviewPanes* panes_ = nullptr;
+    frmReportOutPut* window_ = nullptr;
+};
+
+}  // namespace tabulon
