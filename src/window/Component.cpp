@@ -1,6 +1,7 @@
 #include "window/Component.h"
 
 #include "platform/QtMessageBox.h"
+#include "platform/QtPrinters.h"
 #include "window/frmReportOutPut.h"
 
 namespace tabulon {
@@ -22,6 +23,13 @@ Component& Component::instance()
 {
     static Component component{Services{}};
     return component;
+}
+
+PrinterCollection& Component::printers()
+{
+    if (!services_.printers)
+        services_.printers = std::make_unique<QtPrinterCollection>();
+    return *services_.printers;
 }
 
 frmReportOutPut& Component::window()

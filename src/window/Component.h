@@ -5,6 +5,7 @@
 
 #include "platform/MessageBox.h"
 #include "platform/ObjectFactory.h"
+#include "platform/Printer.h"
 #include "toolkit/Canvas.h"
 #include "window/ReportState.h"
 #include "window/ReportTables.h"
@@ -21,6 +22,7 @@ class frmReportOutPut;
 struct Services {
     std::unique_ptr<MessageBox> messages;       // a Qt box, or a scripted one in tests
     std::unique_ptr<ObjectFactory> objects;     // ProgID -> outside object
+    std::unique_ptr<PrinterCollection> printers;   // installed printers; the system's when null
 };
 
 class Component {
@@ -41,6 +43,9 @@ public:
 
     MessageBox& messages() { return *services_.messages; }
     ObjectFactory& objects() { return *services_.objects; }
+    // The installed printers (asked of the system on first use) and the current one.
+    PrinterCollection& printers();
+    void setPrinters(std::unique_ptr<PrinterCollection> printers) { services_.printers = std::move(printers); }
 
     // The preview panes renderers draw into: the report window's, or a test's own.
     PreviewPanes* panes() const { return panes_; }

@@ -19,6 +19,9 @@ public:
     void InitiativeControl(std::int16_t flag);
     void mnuNextPage_Click();
 
+    // Printer orientation chosen in the print dialog: 1 portrait, 2 landscape.
+    std::int16_t pOrientation = 0;
+
 private:
     Component& c_;
 };

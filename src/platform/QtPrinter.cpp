@@ -1,0 +1,155 @@
+#include "platform/QtPrinter.h"
+
+#include "toolkit/ReportError.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrinterInfo>
+#include <cmath>
+#include <filesystem>
+
+namespace tabulon {
+
+namespace {
+constexpr double TwipsPerPoint = 20;
+
+[[noreturn]] void invalidValue()
+{
+    throw ReportError::invalidPropertyValue();
+}
+}  // namespace
+
+QString PdfJobFileName(const QString& pdfPath, int job)
+{
+    const QFileInfo fi(pdfPath);
+    const QString suffix = fi.suffix().isEmpty() ? QStringLiteral("pdf") : fi.suffix();
+    return fi.dir().filePath(fi.completeBaseName() + u'-' + QString::number(job) + u'.' + suffix);
+}
+
+QtPrinter::QtPrinter(const QPrinterInfo& info)
+    : printer_(info, QPrinter::HighResolution),
+      name_(info.printerName()),
+      port_(info.location()),
+      surface_([this]() -> QPaintDevice& { return startJob(); }, [this] { finishJob(); })
+{
+}
+
+QtPrinter::QtPrinter(const QString& deviceName, const QString& pdfPath)
+    : printer_(QPrinter::HighResolution),
+      name_(deviceName),
+      port_(pdfPath),
+      pdfPath_(pdfPath),
+      surface_([this]() -> QPaintDevice& { return startJob(); }, [this] { finishJob(); })
+{
+    printer_.setOutputFormat(QPrinter::PdfFormat);
+    // A file has no unprintable border: the page starts at the paper's corner.
+    printer_.setFullPage(true);
+}
+
+QtPrinter::~QtPrinter()
+{
+    surface_.EndDoc();
+}
+
+std::int16_t QtPrinter::Orientation() const
+{
+    return printer_.pageLayout().orientation() == QPageLayout::Landscape ? PrinterOrientation::Landscape
+                                                                         : PrinterOrientation::Portrait;
+}
+
+void QtPrinter::SetOrientation(std::int16_t orientation)
+{
+    if (orientation != PrinterOrientation::Portrait && orientation != PrinterOrientation::Landscape)
+        invalidValue();
+    printer_.setPageOrientation(orientation == PrinterOrientation::Landscape ? QPageLayout::Landscape
+                                                                           : QPageLayout::Portrait);
+}
+
+std::int16_t QtPrinter::PaperSize() const
+{
+    const QPageSize size = printer_.pageLayout().pageSize();
+    if (size.id() == QPageSize::Custom || size.windowsId() <= 0)
+        return PaperSizeCode::User;
+    return static_cast<std::int16_t>(size.windowsId());
+}
+
+void QtPrinter::SetPaperSize(std::int16_t code)
+{
+    const QPageSize::PageSizeId id = QPageSize::id(code);
+    if (code <= 0 || id == QPageSize::Custom)
+        invalidValue();
+    if (!printer_.setPageSize(QPageSize(id)))
+        invalidValue();
+}
+
+double QtPrinter::Width() const
+{
+    return printer_.pageLayout().fullRect(QPageLayout::Point).width() * TwipsPerPoint;
+}
+
+double QtPrinter::Height() const
+{
+    return printer_.pageLayout().fullRect(QPageLayout::Point).height() * TwipsPerPoint;
+}
+
+void QtPrinter::SetWidth(double twips)
+{
+    setOrientedSize(twips, Height());
+}
+
+void QtPrinter::SetHeight(double twips)
+{
+    setOrientedSize(Width(), twips);
+}
+
+void QtPrinter::setOrientedSize(double widthTwips, double heightTwips)
+{
+    if (!(widthTwips > 0) || !(heightTwips > 0))
+        invalidValue();
+    QSizeF points(widthTwips / TwipsPerPoint, heightTwips / TwipsPerPoint);
+    // The paper is defined upright; the orientation turns it.
+    if (Orientation() == PrinterOrientation::Landscape)
+        points.transpose();
+    if (!printer_.setPageSize(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch)))
+        invalidValue();
+}
+
+bool QtPrinter::SelectPaperForm(const PaperForm& form)
+{
+    if (form.size.cx <= 0 || form.size.cy <= 0)
+        return false;
+    const QPageSize size(QSizeF(form.size.cx / 1000.0, form.size.cy / 1000.0), QPageSize::Millimeter,
+                         form.name, QPageSize::ExactMatch);
+    return printer_.setPageSize(size);
+}
+
+QPaintDevice& QtPrinter::startJob()
+{
+    if (!pdfPath_.isEmpty()) {
+        // Written beside its final name and renamed when complete, so no half file is left.
+        partFile_ = PdfJobFileName(pdfPath_, static_cast<int>(jobFiles_.size()) + 1) + QStringLiteral(".part");
+        printer_.setOutputFileName(partFile_);
+    }
+    printer_.setDocName(name_);
+    return printer_;
+}
+
+void QtPrinter::finishJob()
+{
+    if (pdfPath_.isEmpty() || partFile_.isEmpty())
+        return;
+    QString finalName = partFile_;
+    finalName.chop(5);   // ".part"
+    std::error_code ec;
+    std::filesystem::rename(partFile_.toStdString(), finalName.toStdString(), ec);
+    if (ec) {
+        std::filesystem::remove(partFile_.toStdString(), ec);
+    } else {
+        jobFiles_ << finalName;
+    }
+    partFile_.clear();
+}
+
+}  // namespace tabulon

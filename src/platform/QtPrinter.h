@@ -1,0 +1,58 @@
+#pragma once
+// A printer over QPrinter: a CUPS queue, or a PDF writer that puts each print job in a
+// file of its own ("report.pdf" -> "report-1.pdf", "report-2.pdf", ...).
+
+#include "platform/PaperForms.h"
+#include "platform/Printer.h"
+#include "platform/PrinterJobSurface.h"
+
+#include <QPrinter>
+#include <QStringList>
+
+class QPrinterInfo;
+
+namespace tabulon {
+
+class QtPrinter : public Printer {
+public:
+    explicit QtPrinter(const QPrinterInfo& info);
+    QtPrinter(const QString& deviceName, const QString& pdfPath);
+    ~QtPrinter() override;
+
+    QString DeviceName() const override { return name_; }
+    QString Port() const override { return port_; }
+    std::int16_t Orientation() const override;
+    void SetOrientation(std::int16_t orientation) override;
+    std::int16_t PaperSize() const override;
+    void SetPaperSize(std::int16_t code) override;
+    double Width() const override;
+    double Height() const override;
+    void SetWidth(double twips) override;
+    void SetHeight(double twips) override;
+    Surface& surface() override { return surface_; }
+
+    // Makes the form the paper of the next job; false when the printer does not take it.
+    bool SelectPaperForm(const PaperForm& form);
+
+    // The PDF files of the jobs sent so far, in order (empty for a CUPS queue).
+    const QStringList& jobFiles() const { return jobFiles_; }
+    QPrinter& device() { return printer_; }
+
+private:
+    QPaintDevice& startJob();
+    void finishJob();
+    void setOrientedSize(double widthTwips, double heightTwips);
+
+    QPrinter printer_;
+    QString name_;
+    QString port_;
+    QString pdfPath_;         // empty: a CUPS queue
+    QString partFile_;        // the job being written, renamed when the job ends
+    QStringList jobFiles_;
+    PrinterJobSurface surface_;
+};
+
+// PDF file name of job n: "dir/report.pdf" -> "dir/report-n.pdf".
+QString PdfJobFileName(const QString& pdfPath, int job);
+
+}  // namespace tabulon

@@ -1,0 +1,80 @@
+#include "window/PrintRun.h"
+
+#include "platform/Printer.h"
+#include "platform/QtPrinters.h"
+#include "toolkit/PageSetup.h"
+#include "window/Component.h"
+#include "window/PrintPageChoice.h"
+#include "window/frmReportOutPut.h"
+#include "window/mduCustomPrint.h"
+
+#include <algorithm>
+
+namespace tabulon {
+
+void ApplyDefaultOrientation(Component& c)
+{
+    Printer* printer = c.printers().CurrentPrinter();
+    if (!printer)
+        return;
+    if (const std::optional<std::int16_t> orientation = DefaultOrientation(c.canvas.PaperKind))
+        printer->SetOrientation(*orientation);
+    c.window().pOrientation = printer->Orientation();
+}
+
+void PrintChosenPages(Component& c, PageList& list, BriefTableBoxes& briefTables)
+{
+    Printer* printer = c.printers().CurrentPrinter();
+    if (!printer)
+        return;
+    c.canvas.OutputTarget = &printer->surface();
+    c.canvas.PrintMode = -1;
+    PrintSelectedPages(c, list);
+    for (int box = 0; box < static_cast<int>(briefTables.size()); ++box) {
+        if (!briefTables[static_cast<size_t>(box)])
+            continue;
+        c.state.CurrentPage = BriefTablePage(c.state.PageCount, box);
+        ReportPageSetup(c);
+        PrintReportPage(c);
+        briefTables[static_cast<size_t>(box)] = false;
+    }
+    DeleteReportCustomForm(c);
+}
+
+void EndPrintOutput(Component& c)
+{
+    Canvas& cv = c.canvas;
+    cv.PrintMode = 0;
+    cv.LeftMargin = 0;
+    cv.TopMargin = 0;
+    cv.PageScale = Decimal4::fromInt(1);
+    cv.OutputTarget = nullptr;
+}
+
+QStringList PrintPagesToPdf(Component& c, const QString& pdfPath, const std::vector<int>& pages, QString& error)
+{
+    const QStringList titles = PrintPageTitles(c);
+    SelectedRows rows(static_cast<int>(titles.size()));
+    BriefTableBoxes briefTables{};
+    const int pageCount = c.state.PageCount;
+    for (int page : pages) {
+        if (page >= 1 && page <= titles.size()) {
+            rows.select(page - 1);
+        } else if (HasBriefTables(c.state.ReportKind) && page > pageCount - 3 && page <= pageCount) {
+            briefTables[static_cast<size_t>(page - (pageCount - 2))] = true;
+        } else {
+            error = QStringLiteral("page %1 is not a page of the loaded report (1 to %2)").arg(page).arg(pageCount);
+            return {};
+        }
+    }
+
+    auto printers = QtPrinterCollection::pdfFile(pdfPath);
+    QtPrinterCollection* pdf = printers.get();
+    c.setPrinters(std::move(printers));
+    ApplyDefaultOrientation(c);
+    PrintChosenPages(c, rows, briefTables);
+    EndPrintOutput(c);
+    return pdf->current()->jobFiles();
+}
+
+}  // namespace tabulon
