@@ -51,9 +51,34 @@ frmPrint::frmPrint(Component& component, QWidget* parent)
 
 frmPrint::~frmPrint() = default;
 
+QComboBox& frmPrint::cboPrintName()
+{
+    return *ui_->cboPrintName;
+}
+
+QLabel& frmPrint::Label11()
+{
+    return *ui_->Label11;
+}
+
+QLabel& frmPrint::Label12()
+{
+    return *ui_->Label12;
+}
+
+QLabel& frmPrint::Label13()
+{
+    return *ui_->Label13;
+}
+
 QListWidget& frmPrint::lstPrintItem()
 {
     return *ui_->lstPrintItem;
+}
+
+QGroupBox& frmPrint::Frayjb()
+{
+    return *ui_->Frayjb;
 }
 
 QCheckBox& frmPrint::Ckyjbdy(int index)

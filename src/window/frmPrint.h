@@ -10,6 +10,9 @@
 #include <memory>
 
 class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
 class QListWidget;
 class QRadioButton;
 
@@ -33,10 +36,14 @@ public:
 
     std::int16_t lnPrinterNum = 0;   // printers listed
 
+    QComboBox& cboPrintName();
+    QLabel& Label11();   // the printer's name
+    QLabel& Label12();   // its port
+    QLabel& Label13();   // paper and orientation
     QListWidget& lstPrintItem();
+    QGroupBox& Frayjb();
     QCheckBox& Ckyjbdy(int index);
     QRadioButton& Optdynd(int index);
-    Ui::frmPrint& ui() { return *ui_; }
 
     // The note of paper and orientation ("宽行纸:竖打").
     void showPrinterNote();
