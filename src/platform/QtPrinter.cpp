@@ -14,6 +14,7 @@ namespace tabulon {
 
 namespace {
 constexpr double TwipsPerPoint = 20;
+constexpr double TwipsPerMillimetre = 1440 / 25.4;
 
 [[noreturn]] void invalidValue()
 {
@@ -84,14 +85,26 @@ void QtPrinter::SetPaperSize(std::int16_t code)
         invalidValue();
 }
 
+QSizeF QtPrinter::paperTwips() const
+{
+    // From the unit the size was defined in, so that a size set in twips reads back exactly.
+    const QPageLayout layout = printer_.pageLayout();
+    const QPageSize size = layout.pageSize();
+    QSizeF twips = size.definitionUnits() == QPageSize::Point ? size.definitionSize() * TwipsPerPoint
+                                                              : size.size(QPageSize::Millimeter) * TwipsPerMillimetre;
+    if (layout.orientation() == QPageLayout::Landscape)
+        twips.transpose();
+    return twips;
+}
+
 double QtPrinter::Width() const
 {
-    return printer_.pageLayout().fullRect(QPageLayout::Point).width() * TwipsPerPoint;
+    return paperTwips().width();
 }
 
 double QtPrinter::Height() const
 {
-    return printer_.pageLayout().fullRect(QPageLayout::Point).height() * TwipsPerPoint;
+    return paperTwips().height();
 }
 
 void QtPrinter::SetWidth(double twips)

@@ -41,6 +41,7 @@ public:
 private:
     QPaintDevice& startJob();
     void finishJob();
+    QSizeF paperTwips() const;
     void setOrientedSize(double widthTwips, double heightTwips);
 
     QPrinter printer_;
