@@ -8,7 +8,8 @@
 #include "window/frmReportOutPut.h"
 #include "window/mduCustomPrint.h"
 
-#include <algorithm>
+#include <QDir>
+#include <QFileInfo>
 
 namespace tabulon {
 
@@ -68,6 +69,7 @@ QStringList PrintPagesToPdf(Component& c, const QString& pdfPath, const std::vec
         }
     }
 
+    QDir().mkpath(QFileInfo(pdfPath).absolutePath());
     auto printers = QtPrinterCollection::pdfFile(pdfPath);
     QtPrinterCollection* pdf = printers.get();
     c.setPrinters(std::move(printers));
