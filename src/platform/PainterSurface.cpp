@@ -65,7 +65,7 @@ int PainterSurface::snappedPixelSize(double points) const
     return std::max(1, roundPixel(points * dpiY_ / PointsPerInch));
 }
 
-const PainterSurface::FontEntry& PainterSurface::currentFont()
+PainterSurface::FontEntry& PainterSurface::currentFont()
 {
     if (current_)
         return *current_;
@@ -77,7 +77,7 @@ const PainterSurface::FontEntry& PainterSurface::currentFont()
         QFontMetricsF metrics(font, &device_);
         auto entry = std::make_shared<FontEntry>(FontEntry{
             font, metrics, metrics.ascent() * TwipsPerInch / dpiY_,
-            metrics.height() * TwipsPerInch / dpiY_});
+            metrics.height() * TwipsPerInch / dpiY_, {}});
         it = fonts_.insert(key, entry);
     }
     current_ = it.value().get();
@@ -107,12 +107,26 @@ void PainterSurface::Print(const QString& text)
     }
     if (!text.isEmpty())
         p.drawText(QPointF(toPixelsX(CurrentX), toPixelsY(CurrentY + f.ascentTwips)), text);
-    CurrentX += f.metrics.horizontalAdvance(text) * TwipsPerInch / dpiX_;
+    CurrentX += widthOf(text);
+}
+
+double PainterSurface::widthOf(const QString& text)
+{
+    constexpr qsizetype MaxCachedWidths = 4096;
+    FontEntry& f = currentFont();
+    auto it = f.widths.constFind(text);
+    if (it != f.widths.constEnd())
+        return it.value();
+    if (f.widths.size() >= MaxCachedWidths)
+        f.widths.clear();
+    const double w = f.metrics.horizontalAdvance(text) * TwipsPerInch / dpiX_;
+    f.widths.insert(text, w);
+    return w;
 }
 
 double PainterSurface::TextWidth(const QString& text)
 {
-    return currentFont().metrics.horizontalAdvance(text) * TwipsPerInch / dpiX_;
+    return widthOf(text);
 }
 
 double PainterSurface::TextHeight(const QString& text)

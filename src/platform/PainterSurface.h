@@ -51,11 +51,14 @@ private:
         QFontMetricsF metrics;
         double ascentTwips;
         double heightTwips;
+        // Pages measure the same short texts over and over (fit test, centring, placement).
+        QHash<QString, double> widths;
     };
 
     QPainter& painter();
-    const FontEntry& currentFont();
+    FontEntry& currentFont();
     int snappedPixelSize(double points) const;
+    double widthOf(const QString& text);
 
     QPaintDevice& device_;
     QPainter painter_;
