@@ -9,6 +9,7 @@
 #include "window/Component.h"
 #include "window/DataLoader.h"
 
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -104,10 +105,23 @@ void frmLoadFile::Form_Load()
 
     // The path box takes the folder as the tree reports it back; a folder the tree cannot
     // show is kept as given (its list is then empty).
-    const QModelIndex folder = folders_->index(QDir::cleanPath(NativePath(start)));
+    const QString native = QDir::cleanPath(NativePath(start));
+    const QModelIndex folder = folders_->index(native);
     if (folder.isValid()) {
         ui->treePath->setCurrentIndex(folder);
         ui->treePath->scrollTo(folder);
+    } else {
+        // Show the nearest folder that exists without reporting it as chosen, so that
+        // focusing the tree later does not jump the path box to some other folder.
+        QString existing = native;
+        while (!QFileInfo(existing).isDir()) {
+            const QString parent = QFileInfo(existing).path();
+            if (parent == existing)
+                break;
+            existing = parent;
+        }
+        const QSignalBlocker quiet(ui->treePath->selectionModel());
+        ui->treePath->setCurrentIndex(folders_->index(existing));
     }
     if (ui->txtPath->text().isEmpty())
         ui->txtPath->setText(folder.isValid() ? folders_->filePath(folder) : start);

@@ -229,3 +229,17 @@ TEST_F(LoadFileDialog, CancelClosesWithoutLoading)
     EXPECT_EQ(d->result(), QDialog::Rejected);
     EXPECT_TRUE(loads.empty());
 }
+
+TEST_F(LoadFileDialog, AMissingStartFolderListsNothingAndStaysPut)
+{
+    c->state.DataPath = data.path() + "/gone\\";
+    auto d = Open();
+    EXPECT_EQ(PathBox(*d)->text(), data.path() + "/gone\\");
+    EXPECT_EQ(d->statusText(), "当前目录下没有A文件");
+    d->show();
+    QApplication::setActiveWindow(d.get());
+    d->findChild<QWidget*>("treePath")->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    EXPECT_EQ(PathBox(*d)->text(), data.path() + "/gone\\");
+    EXPECT_EQ(writes.size(), 1u);
+}
