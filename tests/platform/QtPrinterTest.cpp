@@ -109,6 +109,24 @@ TEST(QtPrinter, EachJobIsAFileOfOnePageInOrder)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 3);
 }
 
+TEST(QtPrinter, TheFontChosenLastCarriesOverToTheNextJob)
+{
+    QTemporaryDir dir;
+    auto printers = QtPrinterCollection::pdfFile(dir.filePath(QStringLiteral("out.pdf")));
+    Surface& s = printers->CurrentPrinter()->surface();
+    s.SetFontName(QStringLiteral("宋体"));
+    s.SetFontSize(20);
+    const double taken = s.FontSize();
+    DrawSomething(s);
+    s.EndDoc();
+    EXPECT_EQ(s.FontName(), QStringLiteral("宋体"));
+    EXPECT_EQ(s.FontSize(), taken);
+    DrawSomething(s);   // the next job starts with the same font
+    EXPECT_EQ(s.FontSize(), taken);
+    s.EndDoc();
+    EXPECT_EQ(printers->current()->jobFiles().size(), 2);
+}
+
 TEST(QtPrinter, TheCustomFormIsAddedOnceSelectedAndDeleted)
 {
     QTemporaryDir dir;
