@@ -65,13 +65,15 @@ QString PrinterJobSurface::FontName() const
 
 void PrinterJobSurface::SetFontSize(double points)
 {
-    job().SetFontSize(points);
+    Surface& s = job();
+    s.SetFontSize(points);
     fontSize_ = points;   // asked again of the next job, which snaps it the same way
+    fontSizeTaken_ = s.FontSize();
 }
 
 double PrinterJobSurface::FontSize() const
 {
-    return job_ ? job_->FontSize() : fontSize_;
+    return job_ ? job_->FontSize() : fontSizeTaken_;
 }
 
 void PrinterJobSurface::EndDoc()

@@ -38,7 +38,8 @@ private:
     std::function<void()> finishJob_;
     std::unique_ptr<Surface> job_;
     QString fontName_;
-    double fontSize_ = 0;
+    double fontSize_ = 0;        // as asked
+    double fontSizeTaken_ = 0;   // as the device took it
 };
 
 }  // namespace tabulon
