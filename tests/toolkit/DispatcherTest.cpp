@@ -3,6 +3,7 @@
 #include "toolkit/Dispatcher.h"
 #include "toolkit/PageFrame.h"
 #include "window/Component.h"
+#include "window/Navigation.h"
 
 #include <gtest/gtest.h>
 
@@ -216,4 +217,17 @@ TEST_F(DispatcherTest, FailingPrintedPageDoesNotStopTheRun)
     EXPECT_EQ(printer.endedJobs, 2);
     EXPECT_EQ(boxes().shown.size(), 1u);
     EXPECT_TRUE(list.selected().empty());
+}
+
+TEST_F(DispatcherTest, NextPageCommandDrawsTheFollowingPage)
+{
+    load(1, 5, 22, 16);
+    GoToNextPage(c);
+    EXPECT_EQ(c.state.CurrentPage, 17);
+    EXPECT_EQ(log, QStringList{"PrintTemperature"});
+    GoToNextPage(c);
+    load(1, 5, 22, 22);
+    GoToNextPage(c);
+    EXPECT_EQ(c.state.CurrentPage, 1);
+    EXPECT_EQ(log.last(), "PrintCover");
 }
