@@ -1,0 +1,100 @@
+#include "platform/QtPrinters.h"
+#include "platform/Surface.h"
+#include "support/ScopedRenderers.h"
+#include "toolkit/PageFrame.h"
+#include "window/Component.h"
+#include "window/PrintRun.h"
+#include "window/frmReportOutPut.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace tabulon {
+namespace {
+
+using test::ScopedRenderers;
+
+int PdfPageCount(const QString& file)
+{
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page[^s]"));
+    return static_cast<int>(QString::fromLatin1(f.readAll()).count(page));
+}
+
+struct PdfRun {
+    PdfRun() : c(Services{std::make_unique<ScriptedMessageBox>(), nullptr}) {}
+
+    // A renderer that draws its page and records how many jobs were already sent before it.
+    RendererFn recordingRenderer(int page)
+    {
+        return [this, page](Component& comp, const RendererArgs&) {
+            auto& printers = static_cast<QtPrinterCollection&>(comp.printers());
+            jobsBefore.push_back({page, static_cast<int>(printers.current()->jobFiles().size())});
+            Surface& s = *comp.canvas.OutputTarget;
+            s.Line(comp.canvas.deviceX(0), comp.canvas.deviceY(0), comp.canvas.deviceX(19500), comp.canvas.deviceY(16000));
+            EndPrintedPage(comp);
+        };
+    }
+
+    Component c;
+    std::vector<std::pair<int, int>> jobsBefore;
+    ScopedRenderers renderers;
+    QTemporaryDir dir;
+};
+
+TEST(PrintToPdf, ThreePagesGiveThreeOnePageJobsInOrder)
+{
+    PdfRun run;
+    run.c.state.ReportKind = YearlySurfaceReport;
+    run.c.state.PageCount = 6;
+    run.c.state.CurrentPage = 1;
+    run.c.canvas.PaperKind = PaperA4;
+    run.renderers.set(RendererId::PrintYearPage1, run.recordingRenderer(2));
+    run.renderers.set(RendererId::PrintYearPage2, run.recordingRenderer(3));
+    run.renderers.set(RendererId::PrintYearPage3, run.recordingRenderer(4));
+
+    QString error;
+    const QStringList files = PrintPagesToPdf(run.c, run.dir.filePath(QStringLiteral("year.pdf")), {4, 2, 3}, error);
+    EXPECT_TRUE(error.isEmpty()) << error.toStdString();
+    ASSERT_EQ(files.size(), 3);
+    EXPECT_EQ(run.jobsBefore, (std::vector<std::pair<int, int>>{{2, 0}, {3, 1}, {4, 2}}));
+    for (const QString& f : files)
+        EXPECT_EQ(PdfPageCount(f), 1) << f.toStdString();
+    EXPECT_TRUE(files[2].endsWith(QStringLiteral("year-3.pdf")));
+
+    // Printed as the dialog prints: A4 across, then back to the preview's settings.
+    EXPECT_EQ(QVariant(run.c.window().pOrientation).toInt(), PrinterOrientation::Landscape);
+    EXPECT_EQ(run.c.canvas.PrintMode, 0);
+    EXPECT_EQ(run.c.canvas.OutputTarget, nullptr);
+    EXPECT_EQ(run.c.canvas.PageScale, Decimal4::fromInt(1));
+}
+
+TEST(PrintToPdf, BriefTablesArePrintedThroughTheirBoxes)
+{
+    PdfRun run;
+    run.c.state.ReportKind = MonthlySurfaceReport;
+    run.c.state.StationKind = ManualStation;
+    run.c.state.PageCount = 13;
+    run.c.canvas.PaperKind = PaperWide;
+    run.renderers.set(RendererId::PrintCover, run.recordingRenderer(1));
+    run.renderers.set(RendererId::PrintMonthlyBrief3, run.recordingRenderer(13));
+
+    QString error;
+    const QStringList files = PrintPagesToPdf(run.c, run.dir.filePath(QStringLiteral("m.pdf")), {1, 13}, error);
+    EXPECT_EQ(files.size(), 2);
+    EXPECT_EQ(run.jobsBefore, (std::vector<std::pair<int, int>>{{1, 0}, {13, 1}}));
+    EXPECT_EQ(run.c.canvas.CustomFormFailed, 0);
+
+    // A page the report has not got prints nothing and says so.
+    run.jobsBefore.clear();
+    EXPECT_TRUE(PrintPagesToPdf(run.c, run.dir.filePath(QStringLiteral("n.pdf")), {1, 14}, error).isEmpty());
+    EXPECT_TRUE(error.contains(QStringLiteral("14")));
+    EXPECT_TRUE(run.jobsBefore.empty());
+}
+
+}  // namespace
+}  // namespace tabulon
