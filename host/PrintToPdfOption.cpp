@@ -3,81 +3,48 @@
 #include "window/Component.h"
 #include "window/PrintRun.h"
 
+#include <QStringList>
 #include <QTextStream>
 #include <algorithm>
 
-namespace tabulon {
-
-namespace {
-
-// "1,3,5-7" -> 1, 3, 5, 6, 7; false on anything else.
 bool ParsePageList(const QString& text, std::vector<int>& pages)
 {
+    constexpr int MostPages = 1000;
+    std::vector<int> parsed;
     for (const QString& part : text.split(u',')) {
         const QStringList bounds = part.trimmed().split(u'-');
+        if (bounds.size() > 2)
+            return false;
         bool okFirst = false;
-        bool okLast = false;
-        const int first = bounds.value(0).toInt(&okFirst);
+        bool okLast = true;
+        const int first = bounds[0].toInt(&okFirst);
         const int last = bounds.size() == 2 ? bounds[1].toInt(&okLast) : first;
-        if (!okFirst || (bounds.size() == 2 && !okLast) || bounds.size() > 2 || first < 1 || last < first
-            || last > 1000)
+        if (!okFirst || !okLast || first < 1 || last < first || last > MostPages)
             return false;
         for (int p = first; p <= last; ++p)
-            pages.push_back(p);
+            parsed.push_back(p);
     }
-    std::sort(pages.begin(), pages.end());
-    pages.erase(std::unique(pages.begin(), pages.end()), pages.end());
+    std::sort(parsed.begin(), parsed.end());
+    parsed.erase(std::unique(parsed.begin(), parsed.end()), parsed.end());
+    pages = std::move(parsed);
     return true;
 }
 
-}  // namespace
-
-PrintToPdfRequest ParsePrintToPdfOptions(const QStringList& arguments)
+int PrintLoadedReportToPdf(tabulon::Component& c, const QString& pdfPath, const std::vector<int>& pages)
 {
-    PrintToPdfRequest request;
-    for (int i = 0; i < arguments.size(); ++i) {
-        const QString& a = arguments[i];
-        if (a == QStringLiteral("--print-pdf") || a == QStringLiteral("--pages")) {
-            if (i + 1 >= arguments.size()) {
-                request.error = a + QStringLiteral(" needs a value");
-                return request;
-            }
-            const QString value = arguments[++i];
-            if (a == QStringLiteral("--print-pdf")) {
-                request.requested = true;
-                request.pdfPath = value;
-            } else if (!ParsePageList(value, request.pages)) {
-                request.error = QStringLiteral("--pages: not a page list: ") + value;
-                return request;
-            }
-        }
-    }
-    if (!request.requested && !request.pages.empty())
-        request.error = QStringLiteral("--pages needs --print-pdf FILE");
-    return request;
-}
-
-int RunPrintToPdf(Component& c, const PrintToPdfRequest& request)
-{
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    if (!request.error.isEmpty()) {
-        err << "tabulon-host: " << request.error << Qt::endl;
-        return 2;
-    }
-    std::vector<int> pages = request.pages;
-    if (pages.empty())
+    std::vector<int> chosen = pages;
+    if (chosen.empty())
         for (int p = 1; p <= c.state.PageCount; ++p)
-            pages.push_back(p);
+            chosen.push_back(p);
     QString error;
-    const QStringList files = PrintPagesToPdf(c, request.pdfPath, pages, error);
+    const QStringList files = tabulon::PrintPagesToPdf(c, pdfPath, chosen, error);
     if (!error.isEmpty()) {
-        err << "tabulon-host: " << error << Qt::endl;
-        return 2;
+        QTextStream(stderr) << "tabulon-host: " << error << "\n";
+        return 1;
     }
+    QTextStream out(stdout);
+    out << "Printed " << files.size() << " of " << chosen.size() << " page(s) as PDF files:\n";
     for (const QString& f : files)
-        out << "printed " << f << Qt::endl;
-    return 0;
+        out << "  " << f << "\n";
+    return files.size() == static_cast<qsizetype>(chosen.size()) ? 0 : 1;
 }
-
-}  // namespace tabulon

@@ -1,28 +1,18 @@
 #pragma once
-// tabulon-host automation: "--print-pdf FILE --pages LIST" prints the listed pages of the
-// loaded report, as the print dialog would, each page a job written to a PDF file of its own
-// (FILE "out.pdf" -> "out-1.pdf", "out-2.pdf", ... in page order).
-// LIST is page numbers and ranges: "1,3,5-7"; without --pages every page is printed.
+// tabulon-host automation: print chosen pages of the loaded report, as the print dialog
+// would, each page a job written to a PDF file of its own ("out.pdf" -> "out-1.pdf",
+// "out-2.pdf", ... in page order). Options: --print-pdf FILE [--pages LIST].
 
 #include <QString>
-#include <QStringList>
 #include <vector>
 
 namespace tabulon {
-
 class Component;
+}
 
-struct PrintToPdfRequest {
-    bool requested = false;
-    QString pdfPath;
-    std::vector<int> pages;   // empty: every page
-    QString error;            // set when the options cannot be understood
-};
+// "1,3,5-7" -> 1, 3, 5, 6, 7 (sorted, once each); false on anything else.
+bool ParsePageList(const QString& text, std::vector<int>& pages);
 
-PrintToPdfRequest ParsePrintToPdfOptions(const QStringList& arguments);
-
-// Prints and reports the files written on standard output; 0 on success, 2 on an error
-// (told on standard error).
-int RunPrintToPdf(Component& c, const PrintToPdfRequest& request);
-
-}  // namespace tabulon
+// Prints the pages (every page when none are given) and lists the files written on standard
+// output; returns 0, or 1 after telling on standard error why nothing was printed.
+int PrintLoadedReportToPdf(tabulon::Component& c, const QString& pdfPath, const std::vector<int>& pages);
