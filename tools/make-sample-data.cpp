@@ -384,24 +384,31 @@ json ElementTable(const AContext& a, const std::function<double(const Day&, int)
 
 void AddPressureTemperatureHumidity(json& t, const AContext& a)
 {
-    const bool minAt27 = a.s.modes.count(1) && (a.s.modes.at(1) == "C" || a.s.modes.at(1) == "D");
-    const bool four = a.s.fourTimesDaily();
-    auto hourOf = [](const std::array<double, 24>& hourly, double extreme) {
-        const auto it = std::find(hourly.begin(), hourly.end(), extreme);
-        return it == hourly.end() ? std::string() : Two(HourOfItem(static_cast<int>(it - hourly.begin()) + 1)) + "00";
+    // The daily extremes after the readings: maximum and minimum, or, when the element's
+    // mode letter says so, maximum, the hour of the maximum, minimum, the hour of the minimum.
+    auto extremes = [&](int mode, std::initializer_list<const char*> timedLetters,
+                        const std::array<double, 24> Day::*hourly, double Day::*high, double Day::*low) {
+        const auto letter = a.s.modes.find(mode);
+        bool timed = false;
+        for (const char* l : timedLetters)
+            timed = timed || (letter != a.s.modes.end() && letter->second == l);
+        auto hourOf = [hourly](const Day& d, bool highest) {
+            const auto& v = d.*hourly;
+            const auto it = highest ? std::max_element(v.begin(), v.end()) : std::min_element(v.begin(), v.end());
+            return Two(HourOfItem(static_cast<int>(it - v.begin()) + 1) % 24) + "00";
+        };
+        std::vector<DayText> out{[high](const Day& d) { return Tenths(d.*high); }};
+        if (timed && !a.s.fourTimesDaily())
+            out.push_back([hourOf](const Day& d) { return hourOf(d, true); });
+        out.push_back([low](const Day& d) { return Tenths(d.*low); });
+        if (timed && !a.s.fourTimesDaily())
+            out.push_back([hourOf](const Day& d) { return hourOf(d, false); });
+        return out;
     };
-    std::vector<DayText> pressureExtras{
-        [](const Day& d) { return Tenths(d.maxPressure); },
-        [](const Day& d) { return Tenths(d.minPressure); }};
-    if (!four && minAt27)   // maximum, its time, minimum, its time
-        pressureExtras = {[](const Day& d) { return Tenths(d.maxPressure); },
-                          [&](const Day& d) { return hourOf(d.pressure, d.maxPressure); },
-                          [](const Day& d) { return Tenths(d.minPressure); },
-                          [&](const Day& d) { return hourOf(d.pressure, d.minPressure); }};
-    t["AStationPressure"] = ElementTable(a, [](const Day& d, int i) { return d.pressure[i]; }, pressureExtras);
+    t["AStationPressure"] = ElementTable(a, [](const Day& d, int i) { return d.pressure[i]; },
+                                         extremes(1, {"C", "D"}, &Day::pressure, &Day::maxPressure, &Day::minPressure));
     t["AAirTemperature"] = ElementTable(a, [](const Day& d, int i) { return d.temperature[i]; },
-                                        {[](const Day& d) { return Tenths(d.maxTemperature); },
-                                         [](const Day& d) { return Tenths(d.minTemperature); }});
+                                        extremes(2, {"B"}, &Day::temperature, &Day::maxTemperature, &Day::minTemperature));
     json wetBulb = ElementTable(a, [](const Day& d, int i) { return d.wetBulb[i]; }, {});
     // Wet-bulb cells the observer could not read (ice bulb) are stored as ","; one cell
     // with blanks around the comma is a different text and stays as it is.
@@ -771,6 +778,26 @@ void AddMonthStatistics(json& t, const AContext& a)
     m[67] = std::to_string(wind.day);
     m[68] = Two(a.day(wind.day).maxWindHour % 24);
     m[69] = "00";
+    // The most frequent direction (calm excluded) and its frequency, over the four fixed
+    // observations and over all 24.
+    for (const bool fixedOnly : {true, false}) {
+        std::array<int, 17> count{};
+        int total = 0;
+        for (int d = 1; d <= a.days; ++d)
+            for (int item = 1; item <= 24; ++item) {
+                if (fixedOnly && std::find(FixedItems.begin(), FixedItems.end(), item) == FixedItems.end())
+                    continue;
+                const auto i = static_cast<std::size_t>(item - 1);
+                if (IsMissing(a.day(d).windSpeed[i]))
+                    continue;
+                ++count[static_cast<std::size_t>(a.day(d).windDir[i])];
+                ++total;
+            }
+        const auto most = std::max_element(count.begin(), count.begin() + 16);
+        const int at = fixedOnly ? 61 : 63;
+        m[at] = std::to_string(DirectionDegrees[static_cast<std::size_t>(most - count.begin())]);
+        m[at + 1] = Int(100.0 * *most / std::max(total, 1));
+    }
     const Extreme gust = Max(a, [](const Day& d) { return d.extremeWindSpeed; });
     m[70] = Tenths(gust.value);
     m[71] = std::to_string(DirectionDegrees[static_cast<std::size_t>(a.day(gust.day).extremeWindDir % 16)]);
