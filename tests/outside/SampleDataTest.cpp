@@ -2,6 +2,7 @@
 // ones their day values give, so pages show consistent numbers.
 
 #include "toolkit/Numeric.h"
+#include "window/DataFileNames.h"
 #include "window/LoaderFixture.h"
 
 #include <cmath>
@@ -76,4 +77,16 @@ TEST_F(LoaderTest, DailyMeansAreTheMeansOfTheFixedHours)
     EXPECT_EQ(a.AStationPressure(9, 1), "-");
     EXPECT_EQ(a.AWind(15, 2), "-/-");
     EXPECT_EQ(a.AWetBulb(19, 3), " , ");
+}
+
+TEST(SampleFolder, TheChooserListsEverySampleFileUnderItsKind)
+{
+    const QString folder = SampleFolder();
+    EXPECT_EQ(ListDataFiles(folder, "A"),
+              QStringList({"A50953-200303.TXT", "A54511-200302.TXT", "A54511-200303.TXT",
+                           "A56294-200303-0.TXT", "A57494-200303.TXT", "A58362-200303.TXT"}));
+    EXPECT_EQ(ListDataFiles(folder, "R"),
+              QStringList({"R54511-200303.TXT", "R56294-200303.TXT", "R57494-200303.TXT"}));
+    EXPECT_EQ(ListDataFiles(folder, "Y"), QStringList({"Y54511-2003.TXT"}));
+    EXPECT_TRUE(QFile::exists(QStringLiteral(TABULON_SOURCE_DIR "/data/sample/system/SysConfig/UserOpt.ini")));
 }

@@ -3,6 +3,7 @@
 // data folder, and small helpers to write damaged copies of the sample files.
 
 #include "platform/MessageBox.h"
+#include "support/FakePanes.h"
 #include "window/Component.h"
 #include "window/DataLoader.h"
 
@@ -40,6 +41,7 @@ protected:
         messages = box.get();
         component = std::make_unique<Component>(Services{std::move(box), nullptr});
         component->state.SystemPath = QStringLiteral("/sys/");
+        component->setPanes(&panes);   // the first page is drawn after every load
     }
 
     Component& c() { return *component; }
@@ -66,6 +68,7 @@ protected:
     }
 
     QTemporaryDir temp;
+    test::FakePanes panes;
     ScriptedMessageBox* messages = nullptr;
     std::unique_ptr<Component> component;
 };
