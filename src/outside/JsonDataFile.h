@@ -11,7 +11,7 @@
 namespace tabulon {
 
 namespace DataFileLimits {
-constexpr qint64 MaxFileBytes = 8 * 1024 * 1024;
+constexpr qint64 MaxFileBytes = 4 * 1024 * 1024;   // the largest sample is a tenth of it
 constexpr int MaxNesting = 16;
 constexpr int MaxIndex = 100000;   // any bound, either end
 }  // namespace DataFileLimits
