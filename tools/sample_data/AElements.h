@@ -41,6 +41,13 @@ void AddAHeader(json& t, const AContext& a)
                                           {9, "赵志强"}, {10, "周小燕"}, {11, ""}, {12, ""}});
 }
 
+// Deep soil is read once a day (item 1 = 14 h) unless its mode letter is "B".
+bool DeepSoilReadOnce(const Station& s)
+{
+    const auto letter = s.modes.find(17);
+    return letter != s.modes.end() && letter->second != "B";
+}
+
 using DayText = std::function<std::string(const Day&)>;
 
 // Texts of an hourly element: 24 hour items, or the four fixed hours for stations that
@@ -169,12 +176,14 @@ void AddGroundSoil(json& t, const AContext& a)
     t["AGroundTemperature"] = ElementTable(a, [](const Day& d, int i) { return d.ground[i]; },
                                            {[](const Day& d) { return Tenths(d.maxGround); },
                                             [](const Day& d) { return Tenths(d.minGround); }});
-    t["AGrassTemperature"] = ElementTable(a, [](const Day& d, int i) { return d.grass[i]; }, {});
+    t["AGrassTemperature"] = ElementTable(a, [](const Day& d, int i) { return d.grass[i]; },
+                                          {[](const Day& d) { return Tenths(d.maxGrass); },
+                                           [](const Day& d) { return Tenths(d.minGrass); }});
     t["AGroundState"] = DayTable(1, a.days, [&](int d, int) { return a.day(d).snow ? "9" : a.day(d).rain ? "1" : "0"; });
     static const std::array<const char*, 8> names{"ASoilTemp5cm", "ASoilTemp10cm", "ASoilTemp15cm", "ASoilTemp20cm",
                                                   "ASoilTemp40cm", "ASoilTemp80cm", "ASoilTemp160cm", "ASoilTemp320cm"};
     for (std::size_t k = 0; k < 8; ++k) {
-        if (k >= 5 && a.s.modes.count(17) && a.s.modes.at(17) != "B") {
+        if (k >= 5 && DeepSoilReadOnce(a.s)) {
             // Deep soil read once a day: item 1 is the 14 h reading.
             t[names[k]] = DayTable(1, a.days, [&](int d, int) { return Tenths(a.day(d).soil[k][17]); });
             continue;

@@ -55,28 +55,53 @@ double FixedMean(const std::array<double, 24>& hourly)
 }
 double HourlyMean(const std::array<double, 24>& hourly) { return Mean(std::vector<double>(hourly.begin(), hourly.end())); }
 
-// One element block of ADekadStat from `first`: the hour means (four or 24), the means
-// over 4 and 24 observations, then the means of the daily extremes when given.
-void DekadBlock(std::map<int, std::string>& items, int period, int first, const AContext& a,
-                const std::array<double, 24> Day::*element, double Day::*high, double Day::*low)
+// One element block of ADekadStat after `base`: the hour means (b+1..b+24, or b+1..b+4 for
+// stations observing four times a day), the means over 4 and 24 observations, then the
+// means of the daily extremes when the element has them.
+using Hourly = std::function<const std::array<double, 24>&(const Day&)>;
+
+template <const std::array<double, 24> Day::*Member>
+const std::array<double, 24>& Of(const Day& d) { return d.*Member; }
+
+struct DekadElement {
+    int base;
+    Hourly hourly;
+    double Day::*high = nullptr;
+    double Day::*low = nullptr;
+    std::string (*format)(double) = Tenths;
+};
+
+void DekadBlock(std::map<int, std::string>& items, int period, const DekadElement& e, const AContext& a)
 {
     const bool four = a.s.fourTimesDaily();
-    int k = first;
+    auto mean = [&](const std::function<double(const Day&)>& f) { return e.format(MeanOver(a, period, f)); };
+    int k = e.base + 1;
     if (four) {
         for (int item : FixedItems)
-            items[k++] = Tenths(MeanOver(a, period, [&](const Day& d) { return (d.*element)[static_cast<std::size_t>(item - 1)]; }));
+            items[k++] = mean([&](const Day& d) { return e.hourly(d)[static_cast<std::size_t>(item - 1)]; });
     } else {
-        for (int m = 0; m < 24; ++m)
-            items[k++] = Tenths(MeanOver(a, period, [&](const Day& d) { return (d.*element)[static_cast<std::size_t>(m)]; }));
+        for (std::size_t m = 0; m < 24; ++m)
+            items[k++] = mean([&](const Day& d) { return e.hourly(d)[m]; });
     }
-    items[k++] = Tenths(MeanOver(a, period, [&](const Day& d) { return FixedMean(d.*element); }));
+    items[k++] = mean([&](const Day& d) { return FixedMean(e.hourly(d)); });
     if (!four)
-        items[k++] = Tenths(MeanOver(a, period, [&](const Day& d) { return HourlyMean(d.*element); }));
-    if (high)
-        items[k++] = Tenths(MeanOver(a, period, [&](const Day& d) { return d.*high; }));
-    if (low)
-        items[k++] = Tenths(MeanOver(a, period, [&](const Day& d) { return d.*low; }));
+        items[k++] = mean([&](const Day& d) { return HourlyMean(e.hourly(d)); });
+    if (e.high)
+        items[k++] = mean([&](const Day& d) { return d.*e.high; });
+    if (e.low)
+        items[k++] = mean([&](const Day& d) { return d.*e.low; });
 }
+
+double SumOver(const AContext& a, int period, const std::function<double(const Day&)>& f)
+{
+    const auto [from, to] = PeriodDays(period, a.days);
+    double s = 0;
+    for (int d = from; d <= to; ++d)
+        s += f(a.day(d));
+    return s;
+}
+
+std::string CloudMean(double v) { return IsMissing(v) ? "-" : Fixed(v, 1); }
 
 void AddDailyAndDekadStatistics(json& t, const AContext& a)
 {
@@ -93,10 +118,10 @@ void AddDailyAndDekadStatistics(json& t, const AContext& a)
         case 6: return Tenths(HourlyMean(day.vapour));
         case 7: return Int(FixedMean(day.humidity));
         case 8: return Int(HourlyMean(day.humidity));
-        case 9: return Tenths(FixedMean(day.totalCloud));
-        case 10: return Tenths(HourlyMean(day.totalCloud));
-        case 11: return Tenths(FixedMean(day.lowCloud));
-        case 12: return Tenths(HourlyMean(day.lowCloud));
+        case 9: return CloudMean(FixedMean(day.totalCloud));
+        case 10: return CloudMean(HourlyMean(day.totalCloud));
+        case 11: return CloudMean(FixedMean(day.lowCloud));
+        case 12: return CloudMean(HourlyMean(day.lowCloud));
         case 13: return day.summary;
         case 14: return day.rainTotal > 0 ? Tenths(day.rain20to8 + day.rain8to20) : "";
         case 15: return day.rainTotal > 0 ? Tenths(day.rainTotal) : "";
@@ -114,12 +139,37 @@ void AddDailyAndDekadStatistics(json& t, const AContext& a)
     json rows = json::array();
     for (int p = 1; p <= 4; ++p) {
         std::map<int, std::string> items;
-        DekadBlock(items, p, 1, a, &Day::pressure, &Day::maxPressure, &Day::minPressure);
-        DekadBlock(items, p, 29, a, &Day::temperature, &Day::maxTemperature, &Day::minTemperature);
-        DekadBlock(items, p, 57, a, &Day::vapour, nullptr, nullptr);
-        DekadBlock(items, p, 83, a, &Day::humidity, &Day::minHumidity, nullptr);
-        items[167] = Tenths(MeanOver(a, p, [](const Day& d) { return d.evaporation * 0.8; }) *
-                            (PeriodDays(p, a.days).second - PeriodDays(p, a.days).first + 1));
+        const std::array<DekadElement, 9> elements{{
+            {0, Of<&Day::pressure>, &Day::maxPressure, &Day::minPressure},
+            {28, Of<&Day::temperature>, &Day::maxTemperature, &Day::minTemperature},
+            {56, Of<&Day::vapour>},
+            {82, Of<&Day::humidity>, nullptr, nullptr, [](double v) { return Int(v); }},
+            {109, Of<&Day::totalCloud>, nullptr, nullptr, CloudMean},
+            {135, Of<&Day::lowCloud>, nullptr, nullptr, CloudMean},
+            {167, Of<&Day::windSpeed>},
+            {193, Of<&Day::grass>, &Day::maxGrass, &Day::minGrass},
+            {221, Of<&Day::ground>, &Day::maxGround, &Day::minGround},
+        }};
+        for (const DekadElement& e : elements)
+            DekadBlock(items, p, e, a);
+        // Soil: 5, 10, 15, 20, 40 cm and the deep layers, 26 items each from 250; a deep
+        // layer read once a day has its 14 h mean at b+1.
+        for (std::size_t k = 0; k < 8; ++k) {
+            const int base = 249 + 26 * static_cast<int>(k);
+            if (k >= 5 && DeepSoilReadOnce(a.s))
+                items[base + 1] = Tenths(MeanOver(a, p, [k](const Day& d) { return d.soil[k][17]; }));
+            else
+                DekadBlock(items, p, {base, [k](const Day& d) -> const std::array<double, 24>& { return d.soil[k]; }}, a);
+        }
+        // Totals: precipitation 20-8, 8-20, 20-20 and the daily totals, small-pan and
+        // E601B evaporation.
+        auto total = [&](const std::function<double(const Day&)>& f) { return Tenths(SumOver(a, p, f)); };
+        items[162] = total([](const Day& d) { return d.rain20to8; });
+        items[163] = total([](const Day& d) { return d.rain8to20; });
+        items[164] = total([](const Day& d) { return d.rainTotal; });
+        items[165] = total([](const Day& d) { return d.rain20to8 + d.rain8to20; });
+        items[166] = total([](const Day& d) { return d.evaporation; });
+        items[167] = total([](const Day& d) { return d.evaporation * 0.8; });
         double sun = 0;
         for (int d = PeriodDays(p, a.days).first; d <= PeriodDays(p, a.days).second; ++d)
             for (double h : a.day(d).sunshine)

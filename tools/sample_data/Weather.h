@@ -32,7 +32,7 @@ struct Day {
     std::array<std::array<double, 24>, 8> soil{};   // 5, 10, 15, 20, 40, 80, 160, 320 cm
     std::array<double, 24> sunshine{};              // clock hours 0-1 .. 23-24
     double maxTemperature = 0, minTemperature = 0, maxPressure = 0, minPressure = 0;
-    double minHumidity = 0, maxGround = 0, minGround = 0;
+    double minHumidity = 0, maxGround = 0, minGround = 0, maxGrass = 0, minGrass = 0;
     double maxWindSpeed = 0, extremeWindSpeed = 0;
     int maxWindDir = 0, extremeWindDir = 0, maxWindHour = 0, extremeWindHour = 0;
     double rainTotal = 0, rain20to8 = 0, rain8to20 = 0;
@@ -104,6 +104,9 @@ std::vector<Day> Simulate(const Station& s, int days)
         auto [gmin, gmax] = std::minmax_element(day.ground.begin(), day.ground.end());
         day.maxGround = *gmax + 0.5;
         day.minGround = *gmin - 0.5;
+        auto [smin, smax] = std::minmax_element(day.grass.begin(), day.grass.end());
+        day.maxGrass = *smax + 0.4;
+        day.minGrass = *smin - 0.4;
         for (int m = 1; m <= 24; ++m) {
             const double p = day.precipitation[m - 1];
             day.rainTotal += p;
