@@ -85,7 +85,7 @@ Station BaseStation()
 {
     Station s;
     s.modes = {{1, "A"}, {2, "A"}, {4, "A"}, {5, "A"}, {6, "A"}, {7, "B"}, {8, "A"}, {9, "A"},
-               {12, "0"}, {15, "K"}, {16, "2"}, {17, "1"}};
+               {12, "0"}, {15, "0"}, {16, "2"}, {17, "1"}};
     s.fieldHeight = "31.3";
     s.pressureHeight = "32.5";
     s.windHeight = "10.5";

@@ -152,6 +152,9 @@ void AddDailyAndDekadStatistics(json& t, const AContext& a)
         }};
         for (const DekadElement& e : elements)
             DekadBlock(items, p, e, a);
+        // The daily mean wind speed stands at 192 for every station.
+        if (a.s.fourTimesDaily())
+            items[192] = items[172];
         // Soil: 5, 10, 15, 20, 40 cm and the deep layers, 26 items each from 250; a deep
         // layer read once a day has its 14 h mean at b+1.
         for (std::size_t k = 0; k < 8; ++k) {
@@ -377,22 +380,26 @@ void AddWindStatistics(json& t, const AContext& a)
             n += total(dir, fixedOnly).count;
         return std::max(n, 1);
     };
+    // Hourly stations: columns 1..24 the hours, 25/26 the four fixed observations (sums,
+    // then mean speed and frequency), 27/28 all 24. Four-a-day stations: columns 1..4 the
+    // fixed hours, 5/6 their sums and means; the other columns stay empty.
+    const bool four = a.s.fourTimesDaily();
     t["AWindDirectionStat"] = Cube(28, 17, 3, [&](int col, int dir, int item) -> std::string {
-        const bool calm = dir == 17;
-        if (calm && item != 2)
+        if ((dir == 17 && item != 2) || (four && col > 6))
             return "";
-        Cell c;
-        if (col <= 24)
-            c = byHour[static_cast<std::size_t>(col - 1)][static_cast<std::size_t>(dir - 1)];
-        else
-            c = total(dir - 1, col <= 26);
-        if (col == 25 || col == 27 || col <= 24)
+        const bool hourColumn = four ? col <= 4 : col <= 24;
+        const bool sums = hourColumn || col == (four ? 5 : 25) || col == 27;
+        const bool fixedOnly = four || col <= 26;
+        const int hourItem = four && hourColumn ? FixedItems[static_cast<std::size_t>(col - 1)] : col;
+        const Cell c = hourColumn ? byHour[static_cast<std::size_t>(hourItem - 1)][static_cast<std::size_t>(dir - 1)]
+                                  : total(dir - 1, fixedOnly);
+        if (sums)
             return item == 1 ? Tenths(c.sum) : item == 2 ? std::to_string(c.count) : Tenths(c.max);
         // Mean speed and frequency (%) of the direction.
         if (item == 1)
             return c.count ? Tenths(c.sum / c.count) : "0";
         if (item == 2)
-            return Int(100.0 * c.count / observations(col == 26));
+            return Int(100.0 * c.count / observations(fixedOnly));
         return "";
     });
     std::vector<json> row;
