@@ -140,7 +140,9 @@ void TenDayLayout::ForEachStatisticsRow(const std::function<void(int period, dou
 
 void TenDayLayout::PrintBlankDays(Component& c) const
 {
-    PrintBlankDayRows(c, statisticsRowY(3), cellOrigin, columnWidth, RowHeight, columnCount);
+    const auto twips = [](double v) { return static_cast<std::int16_t>(v); };
+    PrintBlankDayRows(c, twips(statisticsRowY(3)), twips(cellOrigin), twips(columnWidth), twips(RowHeight),
+                      static_cast<std::int16_t>(columnCount));
 }
 
 void TenDayLayout::PrintValue(Component& c, const QString& text, int column, double y) const
