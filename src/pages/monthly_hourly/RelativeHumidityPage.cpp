@@ -43,7 +43,7 @@ TenDayPage RelativeHumidityPage(Component& c)
     page.title = QStringLiteral("相   对   湿   度        (%)");
     page.meanHeadingX = 17426;
     page.meanHeadingWidth = 1378;
-    page.columnLabels = CutPieces(HumidityColumnLabels, 3);
+    page.columnLabels = CutPieces(HumidityColumnLabels, 3, 27);
     page.firstTwoTierColumn = MinimumColumn;
     page.twoTierWidth = 674;
 

@@ -33,7 +33,7 @@ TenDayPage StationPressurePage(Component& c)
                         PaneExtent{1020, 12990, 35, 35}, PaneExtent{19500, 16200, 50, 0}};
     page.headingRules = {{16860, 310, 1110}, {18180, 310, 1110}, {19500, 310, 1160}};
     page.title = QStringLiteral("本   站   气   压    (0.1hpa)");
-    page.columnLabels = CutPieces(PressureColumnLabels, 3);
+    page.columnLabels = CutPieces(PressureColumnLabels, 3, 28);
     page.firstTwoTierColumn = MaximumColumn;
 
     page.dayRow = [&c, &t, l](int day, double y) {

@@ -89,7 +89,7 @@ TenDayPage TemperaturePage(Component& c, int element)
                         PaneExtent{1020, 12990, 35, 50}, PaneExtent{19500, 16200, 35, 0}};
     page.headingRules = {{16860, 310, 1110}, {18180, 310, 1110}, {19500, 310, 1160}};
     page.title = Titles[element - 1];
-    page.columnLabels = CutPieces(TemperatureColumnLabels, 3);
+    page.columnLabels = CutPieces(TemperatureColumnLabels, 3, 28);
     page.firstTwoTierColumn = MaximumColumn;
 
     page.dayRow = [&c, &t, &values, l, e, element](int day, double y) {

@@ -21,10 +21,10 @@ constexpr int StatisticsRows[TenDayLayout::PeriodCount] = {10, 21, 33, 34};
 constexpr int FirstRowOfBlock[3] = {0, 11, 22};
 }  // namespace
 
-QStringList CutPieces(const QString& literal, int pieceLength)
+QStringList CutPieces(const QString& literal, int pieceLength, int count)
 {
     QStringList pieces;
-    for (qsizetype i = 0; i < literal.size(); i += pieceLength)
+    for (qsizetype i = 0; i < literal.size() && (count < 0 || pieces.size() < count); i += pieceLength)
         pieces << literal.mid(i, pieceLength).trimmed();
     return pieces;
 }
@@ -53,7 +53,7 @@ TenDayLayout::Separator TenDayLayout::separator(int n) const
 
 QStringList TenDayLayout::RowLabels()
 {
-    return CutPieces(RowLabelLiteral, 4);
+    return CutPieces(RowLabelLiteral, 4, 36);
 }
 
 void TenDayLayout::DrawCorner(Component& c) const
@@ -88,7 +88,8 @@ void TenDayLayout::PrintColumnLabels(Component& c, const QStringList& labels, in
 {
     Canvas& cv = c.canvas;
     const double lowerTier = rowOrigin - 400;
-    for (int col = 0; col < labels.size(); ++col) {
+    const int count = std::min(static_cast<int>(labels.size()), columnCount);
+    for (int col = 0; col < count; ++col) {
         if (firstTwoTierColumn >= 0 && col >= firstTwoTierColumn)
             cv.PrintCell(-1, labels[col], twoTierWidth > 0 ? twoTierWidth : columnWidth,
                          rowOrigin - BandTop, columnX(col), BandTop, 0);

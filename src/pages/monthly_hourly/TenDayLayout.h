@@ -92,7 +92,8 @@ struct TenDayLayout {
     // rules of the lower tier (the 400 twips above rowOrigin), then `more` (page-specific),
     // all with LineWeight.
     void DrawHeadingBandRules(Component& c, const std::vector<VerticalRule>& more = {}) const;
-    // Column-heading pass, labels: labels[c] in the lower tier of column c; from
+    // Column-heading pass, labels: labels[c] in the lower tier of column c (at most
+    // columnCount labels); from
     // `firstTwoTierColumn` on (when >= 0) the label takes both tiers and is
     // `twoTierWidth` wide (0: the column width). Bordered, centred, current font.
     void PrintColumnLabels(Component& c, const QStringList& labels, int firstTwoTierColumn = -1,
@@ -118,8 +119,9 @@ struct TenDayLayout {
     void DrawSeparators(Component& c, double x1, double x2) const;
 };
 
-// The fixed-width literals the pages cut their labels from.
-QStringList CutPieces(const QString& literal, int pieceLength);
+// Cuts a fixed-width literal into `count` trimmed pieces of `pieceLength` characters
+// (count < 0: as many as the literal holds, a short last piece included).
+QStringList CutPieces(const QString& literal, int pieceLength, int count = -1);
 
 // Days in the loaded month (AfilePara(4)).
 int DaysInMonth(const Component& c);

@@ -63,6 +63,11 @@ TEST_F(RelativeHumidityPageTest, FrameRulesAndBlankDays)
     const QStringList row31 = rowTexts(rec, 11670);
     EXPECT_EQ(row31, QStringList(27, QStringLiteral("  ")));
     EXPECT_EQ(rec.strings().last(), R"c(PrintCell(0, "-5-", 19500, 300, 0, 13300))c");
+    // Nothing spills past the page's right edge (the label literal ends in a blank).
+    for (const CanvasCall& call : rec.ofKind(CanvasCall::Kind::PrintCell))
+        EXPECT_LE(call.numbers[3] + call.numbers[1], 19500) << call.toString().toStdString();
+    for (const RecordedLine& line : surface.lines())
+        EXPECT_LE(std::max(line.x1, line.x2), 19500 + 20);
 }
 
 TEST_F(RelativeHumidityPageTest, ErrorIsReportedWithItsContext)
