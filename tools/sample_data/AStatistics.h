@@ -294,11 +294,18 @@ void AddMonthStatistics(json& t, const AContext& a)
     m[72] = std::to_string(gust.day);
     m[73] = Two(a.day(gust.day).extremeWindHour % 24);
     m[74] = "17";
+    // Grass (75..79) and ground (80..84) surface: month extremes with their dates, then the
+    // days whose minimum was at or below 0.0.
+    put(75, Max(a, [](const Day& d) { return d.maxGrass; }));
+    put(77, Min(a, [](const Day& d) { return d.minGrass; }));
     put(80, Max(a, [](const Day& d) { return d.maxGround; }));
     put(82, Min(a, [](const Day& d) { return d.minGround; }));
-    int frostDays = 0;
-    for (int d = 1; d <= a.days; ++d)
+    int grassFrostDays = 0, frostDays = 0;
+    for (int d = 1; d <= a.days; ++d) {
+        grassFrostDays += a.day(d).minGrass <= 0;
         frostDays += a.day(d).minGround <= 0;
+    }
+    m[79] = std::to_string(grassFrostDays);
     m[84] = std::to_string(frostDays);
     const Extreme frozen = Max(a, [](const Day& d) { return d.frozenBottom; });
     m[85] = frozen.value > 0 ? Int(frozen.value) : "";
