@@ -14,7 +14,9 @@
 //
 // The layout draws only through the Canvas primitives; every method draws on the current
 // OutputTarget, so a page calls the corner, column-heading, row-heading and body methods from
-// the matching pass of DrawInPasses.
+// the matching pass of DrawInPasses. A page that follows the usual drawing order can hand
+// its own parts to DrawTenDayPage (TenDayPage.h) instead of calling these one by one.
+// A default-constructed layout is the station-pressure page's: 28 columns of 660 from 1020.
 
 #include <QString>
 #include <QStringList>
@@ -93,9 +95,8 @@ struct TenDayLayout {
     // all with LineWeight.
     void DrawHeadingBandRules(Component& c, const std::vector<VerticalRule>& more = {}) const;
     // Column-heading pass, labels: labels[c] in the lower tier of column c (at most
-    // columnCount labels); from
-    // `firstTwoTierColumn` on (when >= 0) the label takes both tiers and is
-    // `twoTierWidth` wide (0: the column width). Bordered, centred, current font.
+    // columnCount labels); from `firstTwoTierColumn` on (when >= 0) the label takes both
+    // tiers and is `twoTierWidth` wide (0: the column width). Bordered, current font and TextAlign.
     void PrintColumnLabels(Component& c, const QStringList& labels, int firstTwoTierColumn = -1,
                            double twoTierWidth = 0) const;
 
