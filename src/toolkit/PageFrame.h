@@ -31,7 +31,18 @@ struct PaneLayout {
                                double margin = 35);
     // Pages without fixed headings: panes 0..2 zero, the body 19500 x 16200.
     static PaneLayout bodyOnly();
+
+    // Each pane as the page states it (corner, column headings, row headings, body).
+    static PaneLayout of(PaneExtent corner, PaneExtent columnHeadings, PaneExtent rowHeadings,
+                         PaneExtent body);
+    // Panes 0..2 collapsed and the body at the page's own extent (text pages).
+    static PaneLayout bodyOnly(PaneExtent body);
+    // Panes 0 and 1 collapsed: a row-heading column, and the headings drawn in the body pane.
+    static PaneLayout rowHeadingsAndBody(PaneExtent rowHeadings, PaneExtent body);
 };
+
+// The device twips most pages add to a pane's scaled extent.
+constexpr double PaneMargin = 35;
 
 enum class Pass { Corner = 1, ColumnHeadings = 2, RowHeadings = 3, Body = 4 };
 
@@ -41,6 +52,8 @@ void DrawInPasses(Component& c, const PaneLayout& layout, const std::function<vo
 
 // "-N-" centred in a borderless cell 19500 x 300 at (0, y), "宋体" 11.
 void PrintPageNumber(Component& c, int number, double y = 13300);
+// The same with the number's text as the page holds it (an item of "-8-,-25-,..." say).
+void PrintPageNumber(Component& c, const QString& text, double y = 13300, double width = 19500);
 
 // The last call of every renderer: ends the print job when printing; errors are ignored.
 void EndPrintedPage(Component& c);
