@@ -2,6 +2,7 @@
 
 #include "platform/Surface.h"
 #include "toolkit/ErrorReporter.h"
+#include "toolkit/PageFrame.h"
 #include "toolkit/ReportError.h"
 #include "window/Component.h"
 
@@ -28,7 +29,8 @@ bool ResumeReportingEachNumberOnce(Component& c, std::int16_t& lastNumber, const
     try {
         statement();
         return true;
-    } catch (const ReportError& e) {
+    } catch (...) {
+        const ReportError e = CaughtError();
         const auto number = static_cast<std::int16_t>(e.number());
         if (number == lastNumber) {
             BackToTextFont(c);

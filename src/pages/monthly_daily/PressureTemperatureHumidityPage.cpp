@@ -5,7 +5,7 @@
 #include "toolkit/Canvas.h"
 #include "toolkit/Numeric.h"
 #include "toolkit/PageFrame.h"
-// PENDING-HEADING #include "toolkit/PageHeading.h"
+#include "toolkit/PageHeading.h"
 #include "toolkit/Renderers.h"
 #include "toolkit/TextHelpers.h"
 #include "window/Component.h"
@@ -148,7 +148,7 @@ private:
         for (double x : BlockEdges)
             cv_.DrawVerticalLine(x, HeadingTop, 1200, lw());
         cv_.SetFont(11, 1);
-        // PENDING-HEADING PrintPageHeading(c_);
+        PrintPageHeading(c_);
         for (const Block* b : Blocks)
             cv_.PrintCell(-1, b->heading, ColumnWidth * b->columns, 400, ColumnX(b->firstColumn), HeadingTop);
         for (int col = 1; col <= ColumnCount; ++col)

@@ -114,6 +114,8 @@ TEST_F(PressureTemperatureHumidityPage, EndsWithThePageNumberAndOneJob)
     EXPECT_TRUE(messages().shown.empty());
 
     // Headings, labels and the page's own rules.
+    EXPECT_TRUE(printer.hasText(QStringLiteral("2003年3月")));
+    EXPECT_TRUE(printer.hasText(QStringLiteral("北京")));
     EXPECT_TRUE(rec.contains(R"(PrintCell(-1, "日  期", 1000, 800, 0, 310))"));
     EXPECT_TRUE(rec.contains(R"(PrintCell(-1, "气温(0.1℃) ", 3927, 400, 4927, 310))"));
     EXPECT_TRUE(rec.contains(R"(PrintCell(-1, "最小", 561, 400, 16708, 710))"));
