@@ -3,8 +3,8 @@
 // recording surface while printing or on four recording panes in preview.
 
 #include "platform/MessageBox.h"
-#include "platform/PreviewPanes.h"
 #include "platform/RecordingSurface.h"
+#include "support/RecordingPanes.h"
 #include "toolkit/CanvasObserver.h"
 #include "window/Component.h"
 
@@ -14,23 +14,6 @@
 #include <memory>
 
 namespace tabulon::testing {
-
-class RecordingPanes : public PreviewPanes {
-public:
-    Surface& Picqb(int index) override { return surfaces.at(static_cast<std::size_t>(index)); }
-    void SizePane(int index, double width, double height) override
-    {
-        sizes.at(static_cast<std::size_t>(index)) = {width, height};
-        ++sizeCalls;
-    }
-    double PaneWidth(int index) const override { return sizes.at(static_cast<std::size_t>(index)).first; }
-    double PaneHeight(int index) const override { return sizes.at(static_cast<std::size_t>(index)).second; }
-    void clearpicture() override { sizes = {}; }
-
-    std::array<RecordingSurface, 4> surfaces;
-    std::array<std::pair<double, double>, 4> sizes{};
-    int sizeCalls = 0;
-};
 
 class DailyPageTest : public ::testing::Test {
 protected:
