@@ -15,13 +15,13 @@ QString FixedWidthPiece(const QString& literal, int index, int width)
     return literal.mid(start, width).trimmed();
 }
 
-QStringList FixedWidthPieces(const QString& literal, int width)
+QStringList CutPieces(const QString& literal, int pieceLength, int count)
 {
     QStringList pieces;
-    if (width <= 0)
+    if (pieceLength <= 0)
         return pieces;
-    for (qsizetype start = 0; start < literal.size(); start += width)
-        pieces << literal.mid(start, width).trimmed();
+    for (qsizetype i = 0; i < literal.size() && (count < 0 || pieces.size() < count); i += pieceLength)
+        pieces << literal.mid(i, pieceLength).trimmed();
     return pieces;
 }
 
@@ -49,7 +49,7 @@ std::vector<int> CommaNumbers(const QString& literal)
 std::vector<int> NumberFields(const QString& literal, int width)
 {
     std::vector<int> numbers;
-    for (const QString& field : FixedWidthPieces(literal, width))
+    for (const QString& field : CutPieces(literal, width))
         numbers.push_back(static_cast<int>(Val(field)));
     return numbers;
 }

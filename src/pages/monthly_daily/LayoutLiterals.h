@@ -13,8 +13,9 @@ namespace tabulon {
 // The piece of `width` characters starting at character index * width + 1, trimmed; "" past the end.
 QString FixedWidthPiece(const QString& literal, int index, int width);
 
-// Every piece of `width` characters, trimmed (the last one may be shorter).
-QStringList FixedWidthPieces(const QString& literal, int width);
+// The first `count` pieces of `pieceLength` characters, trimmed (count < 0: as many as the
+// literal holds, a short last piece included).
+QStringList CutPieces(const QString& literal, int pieceLength, int count = -1);
 
 // The fields of a comma list, as they stand.
 QStringList CommaList(const QString& literal);

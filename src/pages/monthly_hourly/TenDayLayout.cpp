@@ -21,19 +21,6 @@ constexpr int StatisticsRows[TenDayLayout::PeriodCount] = {10, 21, 33, 34};
 constexpr int FirstRowOfBlock[3] = {0, 11, 22};
 }  // namespace
 
-QStringList CutPieces(const QString& literal, int pieceLength, int count)
-{
-    QStringList pieces;
-    for (qsizetype i = 0; i < literal.size() && (count < 0 || pieces.size() < count); i += pieceLength)
-        pieces << literal.mid(i, pieceLength).trimmed();
-    return pieces;
-}
-
-int DaysInMonth(const Component& c)
-{
-    return c.tables.AfilePara(4).toInt();
-}
-
 double TenDayLayout::dayRowY(int day) const
 {
     const int block = std::clamp((day - 1) / 10, 0, 2);

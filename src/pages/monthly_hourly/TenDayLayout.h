@@ -18,6 +18,9 @@
 // its own parts to DrawTenDayPage (TenDayPage.h) instead of calling these one by one.
 // A default-constructed layout is the station-pressure page's: 28 columns of 660 from 1020.
 
+#include "pages/monthly_daily/LayoutLiterals.h"   // CutPieces
+#include "pages/monthly_daily/RowLayouts.h"       // DaysInMonth
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -119,12 +122,5 @@ struct TenDayLayout {
     // The ten separators from x1 to x2: LineWeight - 1 for the pentads, LineWeight otherwise.
     void DrawSeparators(Component& c, double x1, double x2) const;
 };
-
-// Cuts a fixed-width literal into `count` trimmed pieces of `pieceLength` characters
-// (count < 0: as many as the literal holds, a short last piece included).
-QStringList CutPieces(const QString& literal, int pieceLength, int count = -1);
-
-// Days in the loaded month (AfilePara(4)).
-int DaysInMonth(const Component& c);
 
 }  // namespace tabulon

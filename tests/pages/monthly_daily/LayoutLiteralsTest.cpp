@@ -6,7 +6,7 @@
 
 using namespace tabulon;
 
-TEST(LayoutLiterals, FixedWidthPiecesCountCharactersNotBytes)
+TEST(LayoutLiterals, PiecesCountCharactersNotBytes)
 {
     const QString captions = QStringLiteral("2 8 1420平均最高最低2 8 14202 8 1420平均最小");
     EXPECT_EQ(FixedWidthPiece(captions, 0, 2), "2");
@@ -14,8 +14,8 @@ TEST(LayoutLiterals, FixedWidthPiecesCountCharactersNotBytes)
     EXPECT_EQ(FixedWidthPiece(captions, 4, 2), "平均");
     EXPECT_EQ(FixedWidthPiece(captions, 6, 2), "最低");
     EXPECT_EQ(FixedWidthPiece(captions, 7, 2), "2");
-    EXPECT_EQ(FixedWidthPieces(captions, 2).size(), 17);
-    EXPECT_EQ(FixedWidthPieces(captions, 2).last(), "最小");
+    EXPECT_EQ(CutPieces(captions, 2).size(), 17);
+    EXPECT_EQ(CutPieces(captions, 2).last(), "最小");
 }
 
 TEST(LayoutLiterals, PiecesAreTrimmedOnlyAtTheirEndsAndEmptyPastTheLiteral)
@@ -28,7 +28,8 @@ TEST(LayoutLiterals, PiecesAreTrimmedOnlyAtTheirEndsAndEmptyPastTheLiteral)
     EXPECT_EQ(FixedWidthPiece(labels, 5, 4), "");
     EXPECT_EQ(FixedWidthPiece(labels, -1, 4), "");
     EXPECT_EQ(FixedWidthPiece(labels, 0, 0), "");
-    EXPECT_TRUE(FixedWidthPieces(labels, 0).isEmpty());
+    EXPECT_TRUE(CutPieces(labels, 0).isEmpty());
+    EXPECT_EQ(CutPieces(labels, 4, 2), (QStringList{"10", "上旬平均"}));
 }
 
 TEST(LayoutLiterals, NumberFieldsReadRunTogetherFields)
