@@ -23,7 +23,11 @@ int DaysInMonth(const Component& c)
 
 RowRules RowRules::decadeRules(const QString& literal, int width)
 {
-    const std::vector<int> ys = width > 0 ? NumberFields(literal, width) : CommaNumbers(literal);
+    return decadeRules(width > 0 ? NumberFields(literal, width) : CommaNumbers(literal));
+}
+
+RowRules RowRules::decadeRules(const std::vector<int>& ys)
+{
     RowRules r;
     for (std::size_t i = 0; i < ys.size(); ++i) {
         const bool afterPentad = i == 0 || i == 3 || i == 6;
@@ -66,8 +70,10 @@ double DecadeLayout::dayY(int day) const
 
 void DecadeLayout::forEachDay(int daysInMonth, const std::function<void(int day, double y)>& draw) const
 {
+    // A header claiming more than 31 days still stops at the row of day 31, the last row a page has.
+    const int lastDay = std::min(daysInMonth, 31);
     for (int block = 0; block < 3 && block < static_cast<int>(blockTops.size()); ++block) {
-        const int n = daysInBlock(block, daysInMonth);
+        const int n = daysInBlock(block, lastDay);
         for (int j = 1; j <= n; ++j)
             draw(10 * block + j, blockTops[static_cast<std::size_t>(block)] + rowHeight * (j - 1));
     }

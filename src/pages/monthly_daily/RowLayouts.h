@@ -31,6 +31,8 @@ public:
     // The decade layout's rule literal: fields of `width` characters (or a comma list when
     // width is 0); the 1st, 4th and 7th fields lie after days 5, 15 and 25 and are lighter.
     static RowRules decadeRules(const QString& literal, int width = 5);
+    // The same from the rules' y values, top to bottom.
+    static RowRules decadeRules(const std::vector<int>& ys);
 
     const std::vector<Rule>& rules() const { return rules_; }
     std::vector<int> ys() const;
@@ -60,7 +62,7 @@ struct DecadeLayout {
     static int daysInBlock(int block, int daysInMonth);
     // y of day d (1..31) of the month.
     double dayY(int day) const;
-    // Calls draw(day, y) for every day of the month, block by block, day by day.
+    // Calls draw(day, y) for every day of the month (at most 31), block by block.
     void forEachDay(int daysInMonth, const std::function<void(int day, double y)>& draw) const;
     // Calls draw(period, y) for the statistic rows, periods 1..4.
     void forEachStatRow(const std::function<void(int period, double y)>& draw) const;

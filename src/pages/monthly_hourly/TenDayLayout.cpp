@@ -21,10 +21,20 @@ constexpr int StatisticsRows[TenDayLayout::PeriodCount] = {10, 21, 33, 34};
 constexpr int FirstRowOfBlock[3] = {0, 11, 22};
 }  // namespace
 
+DecadeLayout TenDayLayout::decades() const
+{
+    DecadeLayout d;
+    d.rowHeight = RowHeight;
+    for (int row : FirstRowOfBlock)
+        d.blockTops.push_back(static_cast<int>(rowY(row)));
+    for (int row : StatisticsRows)
+        d.statRows.push_back(static_cast<int>(rowY(row)));
+    return d;
+}
+
 double TenDayLayout::dayRowY(int day) const
 {
-    const int block = std::clamp((day - 1) / 10, 0, 2);
-    return rowY(FirstRowOfBlock[block] + day - 1 - 10 * block);
+    return decades().dayY(day);
 }
 
 double TenDayLayout::statisticsRowY(int period) const
@@ -36,6 +46,14 @@ TenDayLayout::Separator TenDayLayout::separator(int n) const
 {
     const int row = SeparatorRows[std::clamp(n, 0, SeparatorCount - 1)];
     return {rowY(row), row == 5 || row == 16 || row == 27};
+}
+
+RowRules TenDayLayout::separators() const
+{
+    std::vector<int> ys;
+    for (int row : SeparatorRows)
+        ys.push_back(static_cast<int>(rowY(row)));
+    return RowRules::decadeRules(ys);
 }
 
 QStringList TenDayLayout::RowLabels()
@@ -91,10 +109,7 @@ void TenDayLayout::DrawRowHeadings(Component& c) const
     const int lw = cv.LineWeight;
     cv.DrawVerticalLine(0, BandTop, rowHeadingOuterBottom, lw);
     cv.DrawVerticalLine(cornerWidth, BandTop, rowHeadingInnerBottom, lw);
-    for (int n = 0; n < SeparatorCount; ++n) {
-        const Separator s = separator(n);
-        cv.DrawHorizontalLine(0, s.y, rowSeparatorEnd, s.pentad ? lw - 1 : lw);
-    }
+    separators().draw(cv, 0, rowSeparatorEnd);
     if (withExtremesRow)
         cv.DrawHorizontalLine(0, extremesRowBottom(), rowSeparatorEnd, lw);
 
@@ -108,22 +123,12 @@ void TenDayLayout::DrawRowHeadings(Component& c) const
 
 void TenDayLayout::ForEachDayRow(Component& c, const std::function<void(int day, double y)>& row) const
 {
-    // The third block runs to the month's last day; a header claiming more than 31 days
-    // still stops at the row of day 31, the last row the page has.
-    const int lastDay = std::min(DaysInMonth(c), 31);
-    for (int block = 0; block < 3; ++block) {
-        const int rows = block < 2 ? 10 : lastDay - 20;
-        for (int m = 1; m <= rows; ++m) {
-            const int day = 10 * block + m;
-            row(day, dayRowY(day));
-        }
-    }
+    decades().forEachDay(DaysInMonth(c), row);
 }
 
 void TenDayLayout::ForEachStatisticsRow(const std::function<void(int period, double y)>& row) const
 {
-    for (int period = 1; period <= PeriodCount; ++period)
-        row(period, statisticsRowY(period));
+    decades().forEachStatRow(row);
 }
 
 void TenDayLayout::PrintBlankDays(Component& c) const
@@ -155,11 +160,7 @@ void TenDayLayout::DrawFixedHourRules(Component& c, double top, double leftTop, 
 
 void TenDayLayout::DrawSeparators(Component& c, double x1, double x2) const
 {
-    Canvas& cv = c.canvas;
-    for (int n = 0; n < SeparatorCount; ++n) {
-        const Separator s = separator(n);
-        cv.DrawHorizontalLine(x1, s.y, x2, s.pentad ? cv.LineWeight - 1 : cv.LineWeight);
-    }
+    separators().draw(c.canvas, x1, x2);
 }
 
 }  // namespace tabulon

@@ -73,6 +73,8 @@ struct TenDayLayout {
     double rowY(int index) const { return rowOrigin + RowHeight * index; }
     // Day 1..31.
     double dayRowY(int day) const;
+    // The day blocks and statistics rows as the shared decade layout.
+    DecadeLayout decades() const;
     // Period 1..4: the statistics rows of the three blocks of days and of the month.
     double statisticsRowY(int period) const;
     double extremesRowY() const { return rowY(35); }
@@ -85,6 +87,8 @@ struct TenDayLayout {
     };
     static constexpr int SeparatorCount = 10;
     Separator separator(int n) const;   // n = 0..9
+    // All ten as rules, the pentad ones a weight lighter.
+    RowRules separators() const;
 
     // The 36 row labels ("1".."10", "上旬平均", ..., "月平均", "月极值"), trimmed.
     static QStringList RowLabels();

@@ -33,7 +33,9 @@ TEST(DecadeLayout, DaysFallIntoTheirTenDayBlocksAndStopAtTheMonthsEnd)
     EXPECT_DOUBLE_EQ(layout.dayY(31), 8150.0 + 10 * 320);
     EXPECT_DOUBLE_EQ(layout.dayY(15), 4630.0 + 4 * 320);
 
-    // A header that says the month is shorter than 20 days draws no third block.
+    // A header claiming more days than a page has rows stops at day 31; one claiming fewer
+    // than 20 draws no third block.
+    EXPECT_EQ(DaysDrawn(layout, 40).size(), 31u);
     EXPECT_EQ(DaysDrawn(layout, 15).size(), 20u);
     EXPECT_EQ(DecadeLayout::daysInBlock(2, 15), 0);
 }
