@@ -114,11 +114,8 @@ void TenDayLayout::DrawRowHeadings(Component& c) const
         cv.DrawHorizontalLine(0, extremesRowBottom(), rowSeparatorEnd, lw);
 
     cv.SetFont(11, 1);
-    QStringList labels = RowLabels();
-    if (!withExtremesRow)
-        labels.removeLast();
-    for (int l = 0; l < labels.size(); ++l)
-        cv.PrintCell(cv.ShowGridLines, labels[l], rowLabelWidth, RowHeight, 0, rowY(l), 0);
+    PrintRowLabels(cv, RowLabelLiteral, 4, withExtremesRow ? 36 : 35, 0, rowLabelWidth, rowOrigin, RowHeight,
+                   cv.ShowGridLines);
 }
 
 void TenDayLayout::ForEachDayRow(Component& c, const std::function<void(int day, double y)>& row) const
