@@ -69,6 +69,19 @@ void DrawInPasses(Component& c, const PaneLayout& layout, const std::function<vo
     }
 }
 
+void DrawCornerPane(Component& c, double cornerWidth, double bodyTop, double rightRuleBottom)
+{
+    constexpr double bandTop = 310;
+    Canvas& cv = c.canvas;
+    const int lw = cv.LineWeight;
+    cv.SetFont(11, 1);
+    cv.PrintCell(-1, QStringLiteral("日  期"), cornerWidth, bodyTop - bandTop, 0, bandTop);
+    cv.DrawHorizontalLine(0, bandTop, cornerWidth, lw);
+    cv.DrawHorizontalLine(0, bodyTop, cornerWidth, lw);
+    cv.DrawVerticalLine(0, bandTop, bodyTop, lw);
+    cv.DrawVerticalLine(cornerWidth, bandTop, rightRuleBottom, lw);
+}
+
 void PrintPageNumber(Component& c, int number, double y)
 {
     PrintPageNumber(c, u'-' + QString::number(number) + u'-', y);

@@ -56,6 +56,11 @@ enum class Pass { Corner = 1, ColumnHeadings = 2, RowHeadings = 3, Body = 4 };
 // the renderer calls PrintPageHeading.
 void DrawInPasses(Component& c, const PaneLayout& layout, const std::function<void(Pass)>& drawPass);
 
+// The corner of a table page, in its corner pass: "日  期" boxed over the heading band from
+// y 310 to the body top, in "宋体" 11; the band's top and bottom rules across the corner;
+// the left rule down to the body top and the right one down to `rightRuleBottom`.
+void DrawCornerPane(Component& c, double cornerWidth, double bodyTop, double rightRuleBottom);
+
 // "-N-" centred in a borderless cell 19500 x 300 at (0, y), "宋体" 11.
 void PrintPageNumber(Component& c, int number, double y = 13300);
 // The same with the number's text as the page holds it (an item of "-8-,-25-,..." say).

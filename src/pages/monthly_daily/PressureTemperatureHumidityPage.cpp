@@ -118,7 +118,7 @@ public:
         cv_.TextAlign = 0;
         DrawInPasses(c_, Panes(), [this](Pass pass) {
             switch (pass) {
-            case Pass::Corner: drawCorner(); break;
+            case Pass::Corner: DrawCornerPane(c_, CornerWidth, BodyTop, 1160); break;
             case Pass::ColumnHeadings: drawColumnHeadings(); break;
             case Pass::RowHeadings: drawRowHeadings(); break;
             case Pass::Body: drawBody(); break;
@@ -130,16 +130,6 @@ public:
 
 private:
     int lw() const { return cv_.LineWeight; }
-
-    void drawCorner()
-    {
-        cv_.SetFont(11, 1);
-        cv_.PrintCell(-1, QStringLiteral("日  期"), CornerWidth, 800, 0, HeadingTop);
-        cv_.DrawHorizontalLine(0, HeadingTop, CornerWidth, lw());
-        cv_.DrawHorizontalLine(0, BodyTop, CornerWidth, lw());
-        cv_.DrawVerticalLine(0, HeadingTop, BodyTop, lw());
-        cv_.DrawVerticalLine(CornerWidth, HeadingTop, 1160, lw());
-    }
 
     void drawColumnHeadings()
     {
@@ -175,7 +165,8 @@ private:
         drawVapourPressure();
         drawRelativeHumidity();
         drawDewPoint();
-        PrintBlankDayRows(c_, 11670, 1000, 561, 320, ColumnCount);
+        PrintBlankDayRows(c_, static_cast<std::int16_t>(layout_.statRows.at(2)), CornerWidth, ColumnWidth,
+                          RowHeight, ColumnCount);
         cv_.TextAlign = 0;
         drawBodyRules();
     }
@@ -322,7 +313,7 @@ private:
         // since those cells carry their own borders.
         const double pentadTableX = ColumnX(WetBulb.firstColumn);
         rules_.draw(cv_, 0, LogicalPageWidth, [&](int y) {
-            const bool underPentadTable = y == 11990 || y == ExtremesRow || y == DatesRow;
+            const bool underPentadTable = y == layout_.statRows.at(3) || y == ExtremesRow || y == DatesRow;
             return underPentadTable ? pentadTableX : LogicalPageWidth;
         });
         const double vapourX = ColumnX(VapourPressure.firstColumn);

@@ -1,5 +1,6 @@
 #include "pages/monthly_hourly/TenDayLayout.h"
 
+#include "toolkit/PageFrame.h"
 #include "toolkit/TextHelpers.h"
 #include "window/Component.h"
 
@@ -63,14 +64,7 @@ QStringList TenDayLayout::RowLabels()
 
 void TenDayLayout::DrawCorner(Component& c) const
 {
-    Canvas& cv = c.canvas;
-    const int lw = cv.LineWeight;
-    cv.SetFont(11, 1);
-    cv.PrintCell(-1, QStringLiteral("日  期"), cornerWidth, rowOrigin - BandTop, 0, BandTop, 0);
-    cv.DrawHorizontalLine(0, BandTop, cornerWidth, lw);
-    cv.DrawHorizontalLine(0, rowOrigin, cornerWidth, lw);
-    cv.DrawVerticalLine(0, BandTop, rowOrigin, lw);
-    cv.DrawVerticalLine(cornerWidth, BandTop, cornerRightRuleBottom, lw);
+    DrawCornerPane(c, cornerWidth, rowOrigin, cornerRightRuleBottom);
 }
 
 void TenDayLayout::DrawHeadingBandRules(Component& c, const std::vector<VerticalRule>& more) const
