@@ -133,7 +133,12 @@ void AddPressureTemperatureHumidity(json& t, const AContext& a)
     t["AVapourPressure"] = ElementTable(a, [](const Day& d, int i) { return d.vapour[i]; }, {});
     t["ARelativeHumidity"] = ElementTable(a, [](const Day& d, int i) { return d.humidity[i]; },
                                           {[](const Day& d) { return Int(d.minHumidity); }}, Int);
-    t["ADewPoint"] = ElementTable(a, [](const Day& d, int i) { return d.dewPoint[i]; }, {});
+    json dewPoint = ElementTable(a, [](const Day& d, int i) { return d.dewPoint[i]; }, {});
+    // A station observing three times a day has no 02 h observation of the dew point.
+    if (a.s.observations == 3)
+        for (int d = 0; d < a.days; ++d)
+            dewPoint["cells"][static_cast<std::size_t>(d)][0] = "-";
+    t["ADewPoint"] = dewPoint;
 }
 
 void AddCloudVisibility(json& t, const AContext& a)

@@ -1,5 +1,6 @@
 #include "pages/monthly_hourly/TenDayLayout.h"
 
+#include "toolkit/PageFrame.h"
 #include "toolkit/TextHelpers.h"
 #include "window/Component.h"
 
@@ -21,23 +22,20 @@ constexpr int StatisticsRows[TenDayLayout::PeriodCount] = {10, 21, 33, 34};
 constexpr int FirstRowOfBlock[3] = {0, 11, 22};
 }  // namespace
 
-QStringList CutPieces(const QString& literal, int pieceLength, int count)
+DecadeLayout TenDayLayout::decades() const
 {
-    QStringList pieces;
-    for (qsizetype i = 0; i < literal.size() && (count < 0 || pieces.size() < count); i += pieceLength)
-        pieces << literal.mid(i, pieceLength).trimmed();
-    return pieces;
-}
-
-int DaysInMonth(const Component& c)
-{
-    return c.tables.AfilePara(4).toInt();
+    DecadeLayout d;
+    d.rowHeight = RowHeight;
+    for (int row : FirstRowOfBlock)
+        d.blockTops.push_back(static_cast<int>(rowY(row)));
+    for (int row : StatisticsRows)
+        d.statRows.push_back(static_cast<int>(rowY(row)));
+    return d;
 }
 
 double TenDayLayout::dayRowY(int day) const
 {
-    const int block = std::clamp((day - 1) / 10, 0, 2);
-    return rowY(FirstRowOfBlock[block] + day - 1 - 10 * block);
+    return decades().dayY(day);
 }
 
 double TenDayLayout::statisticsRowY(int period) const
@@ -51,6 +49,14 @@ TenDayLayout::Separator TenDayLayout::separator(int n) const
     return {rowY(row), row == 5 || row == 16 || row == 27};
 }
 
+RowRules TenDayLayout::separators() const
+{
+    std::vector<int> ys;
+    for (int row : SeparatorRows)
+        ys.push_back(static_cast<int>(rowY(row)));
+    return RowRules::decadeRules(ys);
+}
+
 QStringList TenDayLayout::RowLabels()
 {
     return CutPieces(RowLabelLiteral, 4, 36);
@@ -58,14 +64,7 @@ QStringList TenDayLayout::RowLabels()
 
 void TenDayLayout::DrawCorner(Component& c) const
 {
-    Canvas& cv = c.canvas;
-    const int lw = cv.LineWeight;
-    cv.SetFont(11, 1);
-    cv.PrintCell(-1, QStringLiteral("日  期"), cornerWidth, rowOrigin - BandTop, 0, BandTop, 0);
-    cv.DrawHorizontalLine(0, BandTop, cornerWidth, lw);
-    cv.DrawHorizontalLine(0, rowOrigin, cornerWidth, lw);
-    cv.DrawVerticalLine(0, BandTop, rowOrigin, lw);
-    cv.DrawVerticalLine(cornerWidth, BandTop, cornerRightRuleBottom, lw);
+    DrawCornerPane(c, cornerWidth, rowOrigin, cornerRightRuleBottom);
 }
 
 void TenDayLayout::DrawHeadingBandRules(Component& c, const std::vector<VerticalRule>& more) const
@@ -104,39 +103,23 @@ void TenDayLayout::DrawRowHeadings(Component& c) const
     const int lw = cv.LineWeight;
     cv.DrawVerticalLine(0, BandTop, rowHeadingOuterBottom, lw);
     cv.DrawVerticalLine(cornerWidth, BandTop, rowHeadingInnerBottom, lw);
-    for (int n = 0; n < SeparatorCount; ++n) {
-        const Separator s = separator(n);
-        cv.DrawHorizontalLine(0, s.y, rowSeparatorEnd, s.pentad ? lw - 1 : lw);
-    }
+    separators().draw(cv, 0, rowSeparatorEnd);
     if (withExtremesRow)
         cv.DrawHorizontalLine(0, extremesRowBottom(), rowSeparatorEnd, lw);
 
     cv.SetFont(11, 1);
-    QStringList labels = RowLabels();
-    if (!withExtremesRow)
-        labels.removeLast();
-    for (int l = 0; l < labels.size(); ++l)
-        cv.PrintCell(cv.ShowGridLines, labels[l], rowLabelWidth, RowHeight, 0, rowY(l), 0);
+    PrintRowLabels(cv, RowLabelLiteral, 4, withExtremesRow ? 36 : 35, 0, rowLabelWidth, rowOrigin, RowHeight,
+                   cv.ShowGridLines);
 }
 
 void TenDayLayout::ForEachDayRow(Component& c, const std::function<void(int day, double y)>& row) const
 {
-    // The third block runs to the month's last day; a header claiming more than 31 days
-    // still stops at the row of day 31, the last row the page has.
-    const int lastDay = std::min(DaysInMonth(c), 31);
-    for (int block = 0; block < 3; ++block) {
-        const int rows = block < 2 ? 10 : lastDay - 20;
-        for (int m = 1; m <= rows; ++m) {
-            const int day = 10 * block + m;
-            row(day, dayRowY(day));
-        }
-    }
+    decades().forEachDay(DaysInMonth(c), row);
 }
 
 void TenDayLayout::ForEachStatisticsRow(const std::function<void(int period, double y)>& row) const
 {
-    for (int period = 1; period <= PeriodCount; ++period)
-        row(period, statisticsRowY(period));
+    decades().forEachStatRow(row);
 }
 
 void TenDayLayout::PrintBlankDays(Component& c) const
@@ -168,11 +151,7 @@ void TenDayLayout::DrawFixedHourRules(Component& c, double top, double leftTop, 
 
 void TenDayLayout::DrawSeparators(Component& c, double x1, double x2) const
 {
-    Canvas& cv = c.canvas;
-    for (int n = 0; n < SeparatorCount; ++n) {
-        const Separator s = separator(n);
-        cv.DrawHorizontalLine(x1, s.y, x2, s.pentad ? cv.LineWeight - 1 : cv.LineWeight);
-    }
+    separators().draw(c.canvas, x1, x2);
 }
 
 }  // namespace tabulon

@@ -18,6 +18,9 @@
 // its own parts to DrawTenDayPage (TenDayPage.h) instead of calling these one by one.
 // A default-constructed layout is the station-pressure page's: 28 columns of 660 from 1020.
 
+#include "pages/monthly_daily/LayoutLiterals.h"   // CutPieces
+#include "pages/monthly_daily/RowLayouts.h"       // DaysInMonth
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -70,6 +73,8 @@ struct TenDayLayout {
     double rowY(int index) const { return rowOrigin + RowHeight * index; }
     // Day 1..31.
     double dayRowY(int day) const;
+    // The day blocks and statistics rows as the shared decade layout.
+    DecadeLayout decades() const;
     // Period 1..4: the statistics rows of the three blocks of days and of the month.
     double statisticsRowY(int period) const;
     double extremesRowY() const { return rowY(35); }
@@ -82,6 +87,8 @@ struct TenDayLayout {
     };
     static constexpr int SeparatorCount = 10;
     Separator separator(int n) const;   // n = 0..9
+    // All ten as rules, the pentad ones a weight lighter.
+    RowRules separators() const;
 
     // The 36 row labels ("1".."10", "上旬平均", ..., "月平均", "月极值"), trimmed.
     static QStringList RowLabels();
@@ -119,12 +126,5 @@ struct TenDayLayout {
     // The ten separators from x1 to x2: LineWeight - 1 for the pentads, LineWeight otherwise.
     void DrawSeparators(Component& c, double x1, double x2) const;
 };
-
-// Cuts a fixed-width literal into `count` trimmed pieces of `pieceLength` characters
-// (count < 0: as many as the literal holds, a short last piece included).
-QStringList CutPieces(const QString& literal, int pieceLength, int count = -1);
-
-// Days in the loaded month (AfilePara(4)).
-int DaysInMonth(const Component& c);
 
 }  // namespace tabulon
