@@ -1,22 +1,26 @@
 #include "platform/QtPrinters.h"
 #include "platform/Surface.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QPrinterInfo>
 #include <QThread>
 #include <gtest/gtest.h>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace tabulon {
 namespace {
 
 // The queue tools/start-cups-pdf.sh sets up; the CUPS PDF driver writes each job it
-// receives as a PDF file in the submitting user's ~/PDF folder.
+// receives as a PDF file in the PDF folder of the submitting user's home (from the user
+// database, whatever HOME says).
 const QString PdfQueue = QStringLiteral("Tabulon-PDF");
 
 QStringList PdfOutputs()
 {
-    return QDir(QDir::home().filePath(QStringLiteral("PDF"))).entryList({QStringLiteral("*.pdf")}, QDir::Files);
+    const passwd* user = getpwuid(getuid());
+    const QString home = user && user->pw_dir ? QString::fromLocal8Bit(user->pw_dir) : QDir::homePath();
+    return QDir(home + QStringLiteral("/PDF")).entryList({QStringLiteral("*.pdf")}, QDir::Files);
 }
 
 TEST(CupsPrinter, APagePrintedOnACupsQueueComesOutAsOneJob)
