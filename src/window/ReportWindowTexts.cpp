@@ -1,0 +1,27 @@
+#include "window/ReportWindowTexts.h"
+
+#include "window/ReportState.h"
+
+namespace tabulon {
+
+ReportWindowTitle ReportWindowTitleFor(int reportKind)
+{
+    switch (reportKind) {
+    case MonthlySurfaceReport: return {QStringLiteral("地面气象记录月报表"), 45};
+    case MonthlyRadiationReport: return {QStringLiteral("气象辐射记录月报表"), 46};
+    case YearlySurfaceReport: return {QStringLiteral("地面气象记录年报表"), 47};
+    default: return {DesignCaption, DesignHelpContext};
+    }
+}
+
+QString LoadFileCaptionFor(int reportKind)
+{
+    switch (reportKind) {
+    case MonthlySurfaceReport: return QStringLiteral("地面气象记录月报表文件");
+    case MonthlyRadiationReport: return QStringLiteral("气象辐射记录月报表文件");
+    case YearlySurfaceReport: return QStringLiteral("地面气象记录年报表文件");
+    default: return {};
+    }
+}
+
+}  // namespace tabulon
