@@ -10,6 +10,7 @@
 #include "window/Component.h"
 #include "window/LineSample.h"
 #include "window/Navigation.h"
+#include "window/PageExport.h"
 #include "window/PaneDrag.h"
 #include "window/PreviewPane.h"
 #include "window/ViewSettings.h"
@@ -173,7 +174,7 @@ void frmReportOutPut::mnuPrint_Click()
 
 void frmReportOutPut::mnuSave_Click()
 {
-    // Saving every page as an image is added with the page export.
+    SaveReportPages(c_);
 }
 
 void frmReportOutPut::mnuClose_Click()
