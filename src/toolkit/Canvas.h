@@ -2,9 +2,11 @@
 // The drawing primitives every page uses: rules, fonts, cells and text. They hold the
 // drawing state and draw on OutputTarget; all positions they take are logical twips.
 
+#include "toolkit/CanvasObserver.h"
 #include "toolkit/DrawingState.h"
 
 #include <QString>
+#include <cstdint>
 
 namespace tabulon {
 
@@ -27,8 +29,10 @@ public:
     // Fonts. A failing step sets face to 1 and goes on; nothing is reported.
     void SetFont(int size, int& face);
     void SetFont(int size, int&& face) { int f = face; SetFont(size, f); }
+    void SetFont(int size, const int& face) { int f = face; SetFont(size, f); }   // e.g. Face::Text
     void SetFontUnscaled(double size, int& face);
     void SetFontUnscaled(double size, int&& face) { int f = face; SetFontUnscaled(size, f); }
+    void SetFontUnscaled(double size, const int& face) { int f = face; SetFontUnscaled(size, f); }
 
     // Cells and text.
     void PrintCell(int border, const QString& text, double w, double h, double x, double y, int split = 0);
@@ -42,6 +46,40 @@ public:
     double deviceX(double x) const { return PageScale.times(x) + LeftMargin; }
     double deviceY(double y) const { return PageScale.times(y) + TopMargin; }
     double scaled(double v) const { return PageScale.times(v); }
+
+    // Sees the calls pages make (tests); nullptr reports nothing.
+    CanvasObserver* Observer = nullptr;
+
+private:
+    class NestedCall;
+    void notify(CanvasCall::Kind kind, std::vector<double> numbers, const QString& text = {},
+                int textIndex = -1);
+    bool observing() const { return Observer && callDepth_ == 0; }
+
+    // The steps the cell and text printers share.
+    void drawBox(double x, double y, double w, double h);
+    std::int16_t entrySize();
+    bool fits(const QString& text, double w);
+    void shrinkUntilFits(const QString& text, double w, int& size, int& face);
+    void shrinkOnce(int& size, int& face);
+    std::int16_t centringSlack(const QString& text, double w);
+    static double insetFor(std::int16_t slack);
+    void placeByTextAlign(const QString& text, double x, double w);
+    double centredCellY(double y, double h);
+
+    int callDepth_ = 0;
+};
+
+// Marks the calls a primitive makes on its own, so that an observer sees only the page's.
+class Canvas::NestedCall {
+public:
+    explicit NestedCall(Canvas& c) : c_(c) { ++c_.callDepth_; }
+    ~NestedCall() { --c_.callDepth_; }
+    NestedCall(const NestedCall&) = delete;
+    NestedCall& operator=(const NestedCall&) = delete;
+
+private:
+    Canvas& c_;
 };
 
 }  // namespace tabulon
