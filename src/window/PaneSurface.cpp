@@ -1,10 +1,8 @@
 #include "window/PaneSurface.h"
 
+#include "platform/PainterSurface.h"
 #include "toolkit/ReportError.h"
 
-#include <QFontDatabase>
-#include <QFontMetricsF>
-#include <QPainter>
 #include <cmath>
 
 namespace tabulon {
@@ -21,60 +19,9 @@ QImage MakeTwipsImage(double widthTwips, double heightTwips, QRgb background)
     return image;
 }
 
-namespace {
-
-// A plain painter surface used until the toolkit's shared one is linked in here.
-class ImageSurface : public Surface {
-public:
-    explicit ImageSurface(QImage& image) : painter_(&image)
-    {
-        painter_.setRenderHint(QPainter::TextAntialiasing);
-        painter_.scale(1 / TwipsPerPixel, 1 / TwipsPerPixel);
-        font_.setPointSizeF(9);
-        QPen pen(Qt::black);
-        pen.setCosmetic(true);   // one device pixel, whatever the twips scale
-        painter_.setPen(pen);
-    }
-    void Line(double x1, double y1, double x2, double y2) override
-    {
-        painter_.drawLine(QPointF(x1, y1), QPointF(x2, y2));
-    }
-    void Print(const QString& text) override
-    {
-        painter_.setFont(scaledFont());
-        const QFontMetricsF m(scaledFont());
-        painter_.drawText(QPointF(CurrentX, CurrentY + m.ascent()), text);
-        CurrentX += m.horizontalAdvance(text);
-    }
-    double TextWidth(const QString& text) override { return QFontMetricsF(scaledFont()).horizontalAdvance(text); }
-    double TextHeight(const QString&) override { return QFontMetricsF(scaledFont()).height(); }
-    void SetFontName(const QString& family) override
-    {
-        if (!QFontDatabase::hasFamily(family) && family != QStringLiteral("宋体"))
-            throw ReportError::invalidPropertyValue();
-        font_.setFamily(family);
-    }
-    QString FontName() const override { return font_.family(); }
-    void SetFontSize(double points) override { font_.setPointSizeF(std::max(1.0, points)); }
-    double FontSize() const override { return font_.pointSizeF(); }
-
-private:
-    // The painter works in twips, so a font of p points is 20 p units high.
-    QFont scaledFont() const
-    {
-        QFont f = font_;
-        f.setPixelSize(std::max(1, static_cast<int>(std::lround(font_.pointSizeF() * 20))));
-        return f;
-    }
-    QPainter painter_;
-    QFont font_;
-};
-
-}  // namespace
-
 std::unique_ptr<Surface> MakeImageSurface(QImage& image)
 {
-    return std::make_unique<ImageSurface>(image);
+    return std::make_unique<PainterSurface>(image);
 }
 
 Surface& PaneSurface::inner()

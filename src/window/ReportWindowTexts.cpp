@@ -14,14 +14,4 @@ ReportWindowTitle ReportWindowTitleFor(int reportKind)
     }
 }
 
-QString LoadFileCaptionFor(int reportKind)
-{
-    switch (reportKind) {
-    case MonthlySurfaceReport: return QStringLiteral("地面气象记录月报表文件");
-    case MonthlyRadiationReport: return QStringLiteral("气象辐射记录月报表文件");
-    case YearlySurfaceReport: return QStringLiteral("地面气象记录年报表文件");
-    default: return {};
-    }
-}
-
 }  // namespace tabulon

@@ -1,5 +1,5 @@
 #pragma once
-// Captions and help topics of the report window and the file chooser, by report kind.
+// Captions and help topics of the report window, by report kind.
 
 #include <QString>
 
@@ -17,8 +17,5 @@ struct ReportWindowTitle {
 // 1 "地面气象记录月报表"/45, 2 "气象辐射记录月报表"/46, 3 "地面气象记录年报表"/47;
 // any other kind keeps the design caption and help context.
 ReportWindowTitle ReportWindowTitleFor(int reportKind);
-
-// The file chooser's caption set by "Load"; empty for an unknown kind.
-QString LoadFileCaptionFor(int reportKind);
 
 }  // namespace tabulon

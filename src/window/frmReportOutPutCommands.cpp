@@ -13,6 +13,7 @@
 #include "window/PageExport.h"
 #include "window/PaneDrag.h"
 #include "window/PreviewPane.h"
+#include "window/frmLoadFile.h"
 #include "window/ViewSettings.h"
 
 #include <QCursor>
@@ -164,7 +165,7 @@ void frmReportOutPut::ckshowline_Click()
 
 void frmReportOutPut::mnuLoad_Click()
 {
-    // The file chooser opens here once it is part of the component.
+    ShowLoadFileDialog(c_, this);
 }
 
 void frmReportOutPut::mnuPrint_Click()
