@@ -1,8 +1,12 @@
 #include "HostAutomation.h"
 
+#include "platform/Paths.h"
 #include "window/Component.h"
+#include "window/DataLoader.h"
+#include "window/PageExport.h"
 #include "window/frmReportOutPut.h"
 
+#include <QFileInfo>
 #include <QTextStream>
 
 namespace {
@@ -13,11 +17,36 @@ public:
     {
         QTextStream(stderr) << "[" << title << "] " << QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" / "))
                             << "\n";
-        ++shown;
         return tabulon::ScriptedMessageBox::defaultAnswerFor(style);
     }
-    int shown = 0;
 };
+
+// Loads the file as the chooser hands it over: its folder with a trailing "\" and the
+// upper-case file name.
+bool loadFile(tabulon::Component& c, const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        QTextStream(stderr) << "tabulon-host: no data file " << path << "\n";
+        return false;
+    }
+    tabulon::LoadReportFile(c, info.absolutePath() + u'\\', info.fileName().toUpper());
+    if (c.state.PageCount <= 0) {
+        QTextStream(stderr) << "tabulon-host: " << path << " was not loaded\n";
+        return false;
+    }
+    return true;
+}
+
+bool saveAll(tabulon::Component& c)
+{
+    const tabulon::ExportResult r = tabulon::SaveReportPages(c);
+    const QString folder = tabulon::NativePath(c.state.SystemPath + QStringLiteral("ReportFile\\Rpic\\"));
+    QTextStream(stdout) << "Saved " << r.saved << " page image(s) in " << folder << "\n";
+    if (r.failed > 0)
+        QTextStream(stdout) << r.failed << " page(s) could not be drawn\n";
+    return r.confirmed && !r.aborted && r.failed == 0;
+}
 
 }  // namespace
 
@@ -29,6 +58,11 @@ std::unique_ptr<tabulon::MessageBox> MakeHostMessageBox()
 int RunHostAutomation(tabulon::Component& c, const HostOptions& options)
 {
     int status = 0;
+    const bool loaded = options.loadFile.isEmpty() || loadFile(c, options.loadFile);
+    if (!loaded)
+        status = 1;
+    if (loaded && options.saveAll && !saveAll(c))
+        status = 1;
     if (options.quit) {
         if (tabulon::frmReportOutPut* w = c.existingWindow())
             w->close();
