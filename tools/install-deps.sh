@@ -12,6 +12,7 @@ packages=(
   fonts-arphic-uming fontconfig
   xvfb xauth
   qt6-qpa-plugins
+  python3-fonttools
 )
 
 missing=()

@@ -30,9 +30,16 @@ public:
     void SetFont(int size, int& face);
     void SetFont(int size, int&& face) { int f = face; SetFont(size, f); }
     void SetFont(int size, const int& face) { int f = face; SetFont(size, f); }   // e.g. Face::Text
+    void SetFont(int size, std::int16_t& face) { int f = face; SetFont(size, f); face = std::int16_t(f); }
     void SetFontUnscaled(double size, int& face);
     void SetFontUnscaled(double size, int&& face) { int f = face; SetFontUnscaled(size, f); }
     void SetFontUnscaled(double size, const int& face) { int f = face; SetFontUnscaled(size, f); }
+    void SetFontUnscaled(double size, std::int16_t& face)
+    {
+        int f = face;
+        SetFontUnscaled(size, f);
+        face = std::int16_t(f);
+    }
 
     // Cells and text.
     void PrintCell(int border, const QString& text, double w, double h, double x, double y, int split = 0);

@@ -3,7 +3,10 @@
 #include "toolkit/Canvas.h"
 #include "toolkit/ReportError.h"
 
+#include <QFileInfo>
 #include <QImage>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <climits>
 #include <cmath>
 #include <gtest/gtest.h>
@@ -176,4 +179,28 @@ TEST(PainterSurface, InkMatchesTheRecordedLayout)
             if (isInk(img, x, y) && !inside(x, y))
                 ++stray;
     EXPECT_EQ(stray, 0);
+}
+
+TEST(PainterSurface, EndDocFinishesEachPrintJob)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("page1.pdf")));
+    PainterSurface surface(printer);
+    EXPECT_EQ(surface.dpiX(), printer.logicalDpiX());
+
+    Canvas cv;
+    cv.OutputTarget = &surface;
+    cv.SetFont(11, Face::Text);
+    cv.PrintCell(-1, QStringLiteral("-1-"), 19500, 300, 0, 13300);
+    surface.EndDoc();
+    EXPECT_GT(QFileInfo(dir.filePath(QStringLiteral("page1.pdf"))).size(), 0);
+
+    // The next page is a job of its own.
+    printer.setOutputFileName(dir.filePath(QStringLiteral("page2.pdf")));
+    cv.PrintCell(-1, QStringLiteral("-2-"), 19500, 300, 0, 13300);
+    surface.EndDoc();
+    EXPECT_GT(QFileInfo(dir.filePath(QStringLiteral("page2.pdf"))).size(), 0);
 }

@@ -50,6 +50,10 @@ TEST_F(FontSetterTest, MissingSymbolFaceFallsBackToTextFaceSilently)
     EXPECT_DOUBLE_EQ(surface.FontSize(), 12);
     EXPECT_TRUE(static_cast<ScriptedMessageBox&>(c.messages()).shown.empty());
 
+    std::int16_t shortFace = 2;   // a 16-bit face variable changes too
+    c.canvas.SetFont(12, shortFace);
+    EXPECT_EQ(shortFace, 1);
+
     surface.clear();
     c.canvas.SetFont(12, face);
     ASSERT_FALSE(surface.fontRequests().empty());
