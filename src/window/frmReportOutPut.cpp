@@ -18,6 +18,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QToolButton>
 #include <QtDebug>
 
@@ -121,8 +122,13 @@ void frmReportOutPut::Form_Load()
     for (int percent = 50; percent <= 150; percent += 10)
         ratio->addItem(QString::number(percent));
     ratio->setCurrentText(QStringLiteral("100"));
-    ui_->cboPaper->addItems({QStringLiteral("A4纸"), QStringLiteral("B4纸"), QStringLiteral("A3纸"),
-                             QStringLiteral("宽行纸")});
+    {
+        // Filling the list chooses nothing: the paper kind stays as it is.
+        const QSignalBlocker quiet(ui_->cboPaper);
+        ui_->cboPaper->addItems({QStringLiteral("A4纸"), QStringLiteral("B4纸"), QStringLiteral("A3纸"),
+                                 QStringLiteral("宽行纸")});
+        ui_->cboPaper->setCurrentIndex(-1);
+    }
 
     const ReportWindowTitle title = ReportWindowTitleFor(c_.state.ReportKind);
     setWindowTitle(title.caption);

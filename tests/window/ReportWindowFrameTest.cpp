@@ -28,7 +28,9 @@ QStringList enabledButtons(frmReportOutPut& w)
 
 TEST_F(ReportWindowFrame, OpensWithItsListsAndOnlyLoadAndCloseEnabled)
 {
+    c->canvas.PaperKind = PaperB4;
     frmReportOutPut& w = openWindow();
+    EXPECT_EQ(c->canvas.PaperKind, PaperB4);   // filling the paper list chooses nothing
     QStringList ratios;
     for (int i = 0; i < w.cboDisRatio()->count(); ++i)
         ratios << w.cboDisRatio()->itemText(i);
@@ -183,6 +185,38 @@ TEST_F(ReportWindowFrame, ClosingWithoutASettingsComponentStillCloses)
     c->objects().setFailing(ProgId::Settings, true);
     frmReportOutPut& w = openWindow();
     EXPECT_TRUE(w.close());
+    EXPECT_TRUE(messages->shown.empty());
+}
+
+}  // namespace
+}  // namespace tabulon
+
+namespace tabulon {
+namespace {
+
+using ReportWindowResize = WindowFixture;
+
+TEST_F(ReportWindowResize, DrawsNothingWhileOpeningOrWithoutAReportOfTheCurrentKind)
+{
+    // State left from an earlier window: a monthly report of 13 pages.
+    c->state.StationKind = ManualStation;
+    c->state.PageCount = 13;
+    c->state.CurrentPage = 2;
+    c->state.ReportKind = MonthlySurfaceReport;
+    frmReportOutPut& w = c->window();
+    w.show();
+    w.Form_Resize();   // still opening
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(w.PaneWidth(i), 0);
+
+    w.Form_Activate();
+    w.Form_Resize();   // up, but nothing loaded in this window
+    EXPECT_EQ(w.PaneWidth(3), 0);
+
+    w.InitiativeControl(1);
+    c->state.ReportKind = YearlySurfaceReport;   // the host asked for another report
+    w.Form_Resize();
+    EXPECT_EQ(w.PaneWidth(3), 0);
     EXPECT_TRUE(messages->shown.empty());
 }
 
