@@ -1,8 +1,74 @@
 #include "toolkit/Dispatcher.h"
 
+#include "toolkit/DispatchTable.h"
+#include "toolkit/ErrorReporter.h"
+#include "toolkit/PageFrame.h"
+#include "toolkit/PageSetup.h"
+#include "window/Component.h"
+#include "window/Navigation.h"
+#include "window/frmReportOutPut.h"
+
+#include <algorithm>
+#include <limits>
+
 namespace tabulon {
 
-// Placeholder until the dispatch table is in place.
-void PrintReportPage(Component&) {}
+bool DrawCurrentPage(Component& c)
+{
+    const std::optional<PageEntry> entry =
+        LookupPage(c.state.ReportKind, c.state.StationKind, c.state.CurrentPage);
+    if (!entry)
+        return true;
+    try {
+        CallRenderer(entry->renderer, c, entry->args);
+        return true;
+    } catch (...) {
+        ShowError(c, DispatcherErrorContext, CaughtError());
+        return false;
+    }
+}
+
+void PrintReportPage(Component& c)
+{
+    if (DrawCurrentPage(c))
+        return;
+    if (c.canvas.PrintMode != 0) {
+        // Printing or saving: the failed page still ends its own job, and the caller's
+        // loop decides which page comes next.
+        EndPrintedPage(c);
+        return;
+    }
+    // Preview: move on to the next page, as the window's next-page command does, through
+    // any further failing pages; every page is tried at most once per chain.
+    const int limit = std::max<int>(1, c.state.PageCount);
+    int tried = 1;
+    int moved = 0;
+    bool failed = true;
+    while (failed && tried < limit) {
+        StepToNextPage(c.state);
+        c.window().clearpicture();
+        ++moved;
+        ++tried;
+        failed = !DrawCurrentPage(c);
+    }
+    for (int i = 0; i < moved; ++i)
+        c.window().intbuttonmanu();
+}
+
+void PrintSelectedPages(Component& c, PageList& list, const PageSetupStep& setup)
+{
+    const int rows = std::min(list.rowCount(), static_cast<int>(std::numeric_limits<std::int16_t>::max()));
+    for (int row = 0; row < rows; ++row) {
+        if (!list.isSelected(row))
+            continue;
+        c.state.CurrentPage = static_cast<std::int16_t>(row + 1);
+        if (setup)
+            setup(c);
+        else
+            ReportPageSetup(c);
+        PrintReportPage(c);
+        list.deselect(row);
+    }
+}
 
 }  // namespace tabulon

@@ -5,7 +5,13 @@
 #include "toolkit/ErrorReporter.h"
 #include "window/Component.h"
 
+#include <exception>
+
 namespace tabulon {
+
+namespace {
+constexpr int InternalErrorNumber = 51;
+}  // namespace
 
 PaneLayout PaneLayout::standard(double cornerWidth, double bandHeight, double tableHeight, double margin)
 {
@@ -20,6 +26,8 @@ PaneLayout PaneLayout::standard(double cornerWidth, double bandHeight, double ta
 PaneLayout PaneLayout::bodyOnly()
 {
     PaneLayout l;
+    for (int i = 0; i < 3; ++i)
+        l.panes[i].widthOnly = true;
     l.panes[3] = {LogicalPageWidth, 16200, 0, 0};
     return l;
 }
@@ -31,9 +39,11 @@ void DrawInPasses(Component& c, const PaneLayout& layout, const std::function<vo
         if (cv.PrintMode == 0) {
             PreviewPanes* panes = c.panes();
             if (!panes)
-                throw ReportError(ErrorNumber::InvalidProcedureCall, QStringLiteral("没有预览窗格"));
-            const PaneExtent& e = layout.panes[i];
-            panes->SizePane(i, cv.scaled(e.width) + e.extraWidth, cv.scaled(e.height) + e.extraHeight);
+                throw ReportError(91, QStringLiteral("对象变量或 With 块变量未设置"));
+            const PaneExtent& e = layout.panes[static_cast<std::size_t>(i)];
+            const double width = cv.scaled(e.width) + e.extraWidth;
+            const double height = e.widthOnly ? panes->PaneHeight(i) : cv.scaled(e.height) + e.extraHeight;
+            panes->SizePane(i, width, height);
             cv.OutputTarget = &panes->Picqb(i);
         }
         drawPass(static_cast<Pass>(i + 1));
@@ -60,13 +70,27 @@ void EndPrintedPage(Component& c)
     }
 }
 
+ReportError CaughtError()
+{
+    try {
+        throw;
+    } catch (const ReportError& e) {
+        return e;
+    } catch (const std::exception& e) {
+        return {InternalErrorNumber, QString::fromLocal8Bit(e.what())};
+    } catch (...) {
+        return {InternalErrorNumber, QStringLiteral("内部错误")};
+    }
+}
+
 bool TrapAndReport(Component& c, const QString& context, const std::function<void()>& page)
 {
     try {
         page();
         return true;
-    } catch (const ReportError& e) {
-        ShowError(c, context, e);
+    } catch (...) {
+        ShowError(c, context, CaughtError());
+        EndPrintedPage(c);
         return false;
     }
 }
@@ -76,18 +100,19 @@ bool ResumeReportingOnce(Component& c, int slot, const QString& context, const s
     try {
         step();
         return true;
-    } catch (const ReportError& e) {
-        ShowErrorOnce(c, slot, context, e);
+    } catch (...) {
+        ShowErrorOnce(c, slot, context, CaughtError());
         return false;
     }
 }
 
-bool TrapSilently(const std::function<void()>& page)
+bool TrapSilently(Component& c, const std::function<void()>& page)
 {
     try {
         page();
         return true;
-    } catch (const ReportError&) {
+    } catch (...) {
+        EndPrintedPage(c);
         return false;
     }
 }

@@ -19,41 +19,60 @@ struct PaneExtent {
     double height = 0;
     double extraWidth = 0;
     double extraHeight = 0;
+    // Only the width is set; the pane keeps its height (the unused panes of a page
+    // without fixed headings).
+    bool widthOnly = false;
 };
 
 struct PaneLayout {
     std::array<PaneExtent, 4> panes{};
 
     // The usual layout: a row-heading column `cornerWidth` wide, a heading band
-    // `bandHeight` high, a table `tableHeight` high; 35 twips added to each pane's
+    // `bandHeight` high, a table `tableHeight` high; `margin` twips added to each pane's
     // extent but the body's height (16200 times the scale).
     static PaneLayout standard(double cornerWidth, double bandHeight, double tableHeight,
                                double margin = 35);
-    // Pages without fixed headings: panes 0..2 zero, the body 19500 x 16200.
+    // Pages without fixed headings (covers, text pages): panes 0..2 zero width, the body
+    // 19500 x 16200 with nothing added.
     static PaneLayout bodyOnly();
 };
 
 enum class Pass { Corner = 1, ColumnHeadings = 2, RowHeadings = 3, Body = 4 };
 
-// Runs the four passes. In preview (PrintMode 0) each pass points OutputTarget at its pane
-// and sizes it; otherwise every pass draws on the surface the caller chose.
+// Runs the four passes in order. In preview (PrintMode 0) each pass first points
+// OutputTarget at its pane Picqb(0..3) and sizes it; otherwise every pass draws on the
+// surface the caller chose and the panes are left alone. The column-heading pass is where
+// the renderer calls PrintPageHeading.
 void DrawInPasses(Component& c, const PaneLayout& layout, const std::function<void(Pass)>& drawPass);
 
 // "-N-" centred in a borderless cell 19500 x 300 at (0, y), "宋体" 11.
 void PrintPageNumber(Component& c, int number, double y = 13300);
 
-// The last call of every renderer: ends the print job when printing; errors are ignored.
+// The last call of every renderer: when printing or saving (PrintMode -1) it ends the
+// document on OutputTarget, so each page is a print job of its own. Errors are ignored.
 void EndPrintedPage(Component& c);
 
-// Trap and report: runs the page; an error is reported with the context and ends it.
-// Returns false when the page failed.
+// The error being handled inside a catch block, as the reporter shows it (anything other
+// than a ReportError becomes an internal error).
+ReportError CaughtError();
+
+// The error patterns of the renderers. Each returns false when the guarded code failed.
+//
+// Trap and report: an error ends the page; it is reported with `context` (read when the
+// error is reported, so a renderer may refine it as it goes) and what was drawn stays.
+// While printing, the page's print job is still ended so no two pages share a job.
 bool TrapAndReport(Component& c, const QString& context, const std::function<void()>& page);
 
-// Resume and report once: runs one step; an error is reported once per number through
-// LastErrorNumbers[slot] and drawing goes on. Returns false when the step failed.
+// Resume and report once: an error in `step` is reported only when its number differs
+// from LastErrorNumbers[slot] (which then takes it), and the caller goes on drawing.
 bool ResumeReportingOnce(Component& c, int slot, const QString& context, const std::function<void()>& step);
 
-// Silent: an error ends the page with no message and goes no further.
-bool TrapSilently(const std::function<void()>& page);
+// Silent: an error ends the page with no message and goes no further; while printing the
+// job is still ended.
+bool TrapSilently(Component& c, const std::function<void()>& page);
+
+// No trap: a renderer without a handler lets its error go up to PrintReportPage, which
+// reports it with this context whatever the report kind.
+inline const QString DispatcherErrorContext = QStringLiteral("地面月报表");
 
 }  // namespace tabulon

@@ -36,8 +36,17 @@ QString RendererName(RendererId id)
 
 bool RegisterRenderer(RendererId id, RendererFn fn)
 {
-    registry()[id] = std::move(fn);
+    if (fn)
+        registry()[id] = std::move(fn);
+    else
+        registry().erase(id);
     return true;
+}
+
+RendererFn RegisteredRenderer(RendererId id)
+{
+    auto it = registry().find(id);
+    return it == registry().end() ? RendererFn{} : it->second;
 }
 
 bool IsRendererAvailable(RendererId id)

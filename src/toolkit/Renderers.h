@@ -65,7 +65,11 @@ QString RendererName(RendererId id);
 
 // Called once per renderer by its page module (at library load):
 //   const bool registered = RegisterRenderer(RendererId::PrintX, [](Component& c, const RendererArgs& a) { ... });
+// An empty fn takes the renderer out again. Returns true.
 bool RegisterRenderer(RendererId id, RendererFn fn);
+
+// The renderer registered now (empty when none), so a caller can put it back later.
+RendererFn RegisteredRenderer(RendererId id);
 
 // Runs the registered renderer; raises ReportError(PageNotAvailable) when none is.
 void CallRenderer(RendererId id, Component& c, const RendererArgs& args);

@@ -89,9 +89,8 @@ private:
     bool busy_ = false;
 };
 
-// Draws page `page` off screen at scale 1. Returns the page the dispatch ended on: the
-// same page when it drew, a later one when it failed and moved on (having reported it).
-int drawPage(Component& c, const PageDrawer& draw, int page, QImage& image)
+// Draws page `page` off screen at scale 1; false when the page failed (it is reported).
+bool drawPage(Component& c, const PageDrawer& draw, int page, QImage& image)
 {
     image.fill(Qt::white);
     Canvas& cv = c.canvas;
@@ -102,14 +101,16 @@ int drawPage(Component& c, const PageDrawer& draw, int page, QImage& image)
     cv.PageScale = Decimal4::fromInt(1);
     cv.LeftMargin = ExportMargin;
     cv.TopMargin = ExportMargin;
+    bool drawn = false;
     try {
-        draw(c);
+        drawn = draw(c);
     } catch (...) {
         cv.OutputTarget = nullptr;
         throw;
     }
     cv.OutputTarget = nullptr;
-    return c.state.CurrentPage;
+    // A page that moved the report elsewhere is not this page's image either.
+    return drawn && c.state.CurrentPage == page;
 }
 
 // Writes, encodes and deletes one bitmap; raises ReportError with a clear cause. No
@@ -193,7 +194,13 @@ QString PageImageName(const Component& c, int page, QString* problem)
 
 ExportResult SaveReportPages(Component& c)
 {
-    return SaveReportPages(c, PrintReportPage);
+    return SaveReportPages(c, [](Component& comp) {
+        if (comp.canvas.PrintMode == 0) {
+            PrintReportPage(comp);
+            return true;
+        }
+        return DrawCurrentPage(comp);
+    });
 }
 
 ExportResult SaveReportPages(Component& c, const PageDrawer& draw)
@@ -221,23 +228,14 @@ ExportResult SaveReportPages(Component& c, const PageDrawer& draw)
         restore.hidePanes();
         restore.showBusy();
         QImage image = MakeTwipsImage(ExportWidth, ExportHeight, 0xFFFFFF);
-        int page = 1;
-        while (page <= pages) {
-            const int endedOn = drawPage(c, draw, page, image);
-            if (endedOn != page) {
-                // The dispatch reported this page (and any failing ones after it) and drew
-                // the page it stopped at over it: count them and draw that page afresh.
-                if (endedOn < page || endedOn > pages) {
-                    result.failed += pages - page + 1;
-                    break;
-                }
-                result.failed += endedOn - page;
-                page = endedOn;
+        // Its own page counter: a failed page is skipped, never saved under another name.
+        for (int page = 1; page <= pages; ++page) {
+            if (!drawPage(c, draw, page, image)) {
+                ++result.failed;
                 continue;
             }
             savePage(image, imageFolder(c) + u'\\' + PageImageName(c, page), *encoder);
             ++result.saved;
-            ++page;
         }
     } catch (const ReportError& e) {
         ShowError(c, SaveContext, e);

@@ -33,8 +33,9 @@ struct ExportResult {
     bool aborted = false;   // stopped by a failure that was reported here
 };
 
-// Draws the current page on the output the drawing state points at.
-using PageDrawer = std::function<void(Component&)>;
+// Draws the current page on the output the drawing state points at; false when the page
+// failed (and was reported). In preview it is the window's ordinary redraw.
+using PageDrawer = std::function<bool(Component&)>;
 
 // The "Save" command. `draw` is the page dispatch; tests put their own pages there.
 ExportResult SaveReportPages(Component& c, const PageDrawer& draw);

@@ -74,7 +74,9 @@ frmReportOutPut::frmReportOutPut(Component& component)
     placeToolbarControls();
     connectCommands();
     ui_->tlbReport->installEventFilter(this);
-    c_.setPanes(this);
+    // Renderers draw into this window's panes, unless a test gave the component its own.
+    if (!c_.panes())
+        c_.setPanes(this);
 
     // The process-wide component outlives QApplication: leave with it, not after it.
     connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [this] {

@@ -1,3 +1,4 @@
+#include "platform/RecordingSurface.h"
 #include "window/LineSample.h"
 #include "window/PreviewPane.h"
 #include "WindowFixture.h"
@@ -17,6 +18,10 @@ protected:
     ReportWindowCommands() : w(openWindow())
     {
         loadReport(ManualStation, 13);
+        // Pages are drawn on a recording surface: with no report data they fail, and there
+        // the page dispatch reports them without moving on to another page.
+        c->canvas.PrintMode = -1;
+        c->canvas.OutputTarget = &page;
         markBody();
     }
     // A pane state that only a redraw (which clears the panes first) takes away.
@@ -24,6 +29,7 @@ protected:
     bool redrawn() const { return w.PaneWidth(3) != 777; }
 
     frmReportOutPut& w;
+    RecordingSurface page;
 };
 
 TEST_F(ReportWindowCommands, PagingWrapsAndRebuildsTheMenus)

@@ -1,0 +1,119 @@
+#include "support/FakePanes.h"
+#include "toolkit/PageFrame.h"
+#include "window/Component.h"
+
+#include <gtest/gtest.h>
+
+using namespace tabulon;
+using namespace tabulon::test;
+
+namespace {
+
+class PageFrameTest : public ::testing::Test {
+protected:
+    void SetUp() override { c.setPanes(&panes); }
+    void print()
+    {
+        c.canvas.PrintMode = -1;
+        c.canvas.OutputTarget = &printer;
+    }
+
+    ScriptedMessageBox* box = new ScriptedMessageBox;
+    Component c{Services{std::unique_ptr<MessageBox>(box), nullptr}};
+    FakePanes panes;
+    JobSurface printer;
+};
+
+}  // namespace
+
+TEST_F(PageFrameTest, PreviewDrawsEachPassIntoItsOwnSizedPane)
+{
+    c.canvas.PageScale = Decimal4::fromRaw(15000);
+    std::vector<Surface*> targets;
+    DrawInPasses(c, PaneLayout::standard(1020, 1110, 12990), [&](Pass) { targets.push_back(c.canvas.OutputTarget); });
+    ASSERT_EQ(targets.size(), 4u);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(targets[static_cast<std::size_t>(i)], &panes.surfaces[static_cast<std::size_t>(i)]);
+    EXPECT_DOUBLE_EQ(panes.PaneWidth(0), 1530 + 35);
+    EXPECT_DOUBLE_EQ(panes.PaneHeight(0), 1665 + 35);
+    EXPECT_DOUBLE_EQ(panes.PaneWidth(1), 29250 + 35);
+    EXPECT_DOUBLE_EQ(panes.PaneHeight(2), 19485 + 35);
+    EXPECT_DOUBLE_EQ(panes.PaneWidth(3), 29250 + 35);
+    EXPECT_DOUBLE_EQ(panes.PaneHeight(3), 24300);
+}
+
+TEST_F(PageFrameTest, PrintingDrawsEveryPassOnTheCallersSurface)
+{
+    print();
+    std::vector<Pass> passes;
+    DrawInPasses(c, PaneLayout::standard(1020, 1110, 12990), [&](Pass p) {
+        passes.push_back(p);
+        EXPECT_EQ(c.canvas.OutputTarget, &printer);
+    });
+    EXPECT_EQ(passes, (std::vector<Pass>{Pass::Corner, Pass::ColumnHeadings, Pass::RowHeadings, Pass::Body}));
+    EXPECT_DOUBLE_EQ(panes.PaneWidth(0), -1);   // untouched
+}
+
+TEST_F(PageFrameTest, PreviewWithoutPanesIsAnError)
+{
+    c.setPanes(nullptr);
+    EXPECT_THROW(DrawInPasses(c, PaneLayout::bodyOnly(), [](Pass) {}), ReportError);
+}
+
+TEST_F(PageFrameTest, EndPrintedPageEndsTheJobOnlyWhenPrinting)
+{
+    c.canvas.OutputTarget = &printer;
+    EndPrintedPage(c);
+    EXPECT_EQ(printer.endedJobs, 0);
+    print();
+    printer.failEndDoc = true;
+    EXPECT_NO_THROW(EndPrintedPage(c));
+    EXPECT_EQ(printer.endedJobs, 1);
+    c.canvas.OutputTarget = nullptr;
+    EXPECT_NO_THROW(EndPrintedPage(c));
+}
+
+TEST_F(PageFrameTest, TrapAndReportEndsThePageAndStillEndsThePrintJob)
+{
+    print();
+    QString context = QStringLiteral("打印");
+    bool reachedEnd = false;
+    const bool ok = TrapAndReport(c, context, [&] {
+        context = QStringLiteral("打印本站气压");
+        throw ReportError::subscriptOutOfRange();
+        reachedEnd = true;
+    });
+    EXPECT_FALSE(ok);
+    EXPECT_FALSE(reachedEnd);
+    EXPECT_EQ(box->titles(), QStringList{"打印本站气压"});
+    EXPECT_EQ(printer.endedJobs, 1);
+}
+
+TEST_F(PageFrameTest, TrapAndReportInPreviewOnlyReports)
+{
+    EXPECT_TRUE(TrapAndReport(c, QStringLiteral("x"), [] {}));
+    EXPECT_FALSE(TrapAndReport(c, QStringLiteral("x"), [] { throw std::runtime_error("boom"); }));
+    ASSERT_EQ(box->shown.size(), 1u);
+    EXPECT_TRUE(box->shown[0].text.startsWith(QStringLiteral("错误号：51\r\n")));
+}
+
+TEST_F(PageFrameTest, ResumeReportingOnceGoesOn)
+{
+    int steps = 0;
+    for (int i = 0; i < 3; ++i)
+        ResumeReportingOnce(c, 5, QStringLiteral("天气现象"), [&] {
+            ++steps;
+            throw ReportError::invalidPropertyValue();
+        });
+    EXPECT_EQ(steps, 3);
+    EXPECT_EQ(box->shown.size(), 1u);
+    EXPECT_EQ(c.LastErrorNumbers[5], 380);
+}
+
+TEST_F(PageFrameTest, TrapSilentlyShowsNothingButEndsThePrintJob)
+{
+    print();
+    EXPECT_FALSE(TrapSilently(c, [] { throw ReportError::typeMismatch(); }));
+    EXPECT_TRUE(box->shown.empty());
+    EXPECT_EQ(printer.endedJobs, 1);
+}
