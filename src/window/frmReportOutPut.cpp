@@ -12,6 +12,7 @@
 #include "window/Component.h"
 #include "window/LineSample.h"
 #include "window/PageTitles.h"
+#include "window/PictureButton.h"
 #include "window/PreviewPane.h"
 #include "window/ReportWindowTexts.h"
 
@@ -277,8 +278,7 @@ void frmReportOutPut::InitiativeControl(std::int16_t flag)
         QPainter painter(&pictemp);
         LineSample::paintLines(painter, 28);
         painter.end();
-        ui_->picline->setIcon(pictemp);
-        ui_->picline->setIconSize(pictemp.size());
+        ui_->picline->setPicture(pictemp);
     }
     ui_->picline->setEnabled(on);
     ui_->ckshowline->setEnabled(on);
@@ -298,7 +298,7 @@ void frmReportOutPut::InitiativeControl(std::int16_t flag)
 QComboBox* frmReportOutPut::cboDisRatio() const { return ui_->cboDisRatio; }
 QComboBox* frmReportOutPut::cboPaper() const { return ui_->cboPaper; }
 QCheckBox* frmReportOutPut::ckshowline() const { return ui_->ckshowline; }
-QToolButton* frmReportOutPut::picline() const { return ui_->picline; }
+PictureButton* frmReportOutPut::picline() const { return ui_->picline; }
 QMenu* frmReportOutPut::mnuMain() const { return ui_->mnuMain; }
 
 LineSample* frmReportOutPut::Picline(int n) const

@@ -15,7 +15,6 @@ class QCheckBox;
 class QComboBox;
 class QFrame;
 class QMenu;
-class QToolButton;
 
 namespace Ui {
 class frmReportOutPut;
@@ -25,6 +24,7 @@ namespace tabulon {
 
 class Component;
 class LineSample;
+class PictureButton;
 class PreviewPane;
 
 class frmReportOutPut : public QMainWindow, public PreviewPanes {
@@ -66,7 +66,7 @@ public:
     QComboBox* cboDisRatio() const;
     QComboBox* cboPaper() const;
     QCheckBox* ckshowline() const;
-    QToolButton* picline() const;
+    PictureButton* picline() const;
     QFrame* fraPic() const { return fraPic_; }
     LineSample* Picline(int n) const;   // 1..3
     QAction* toolbarButton(const QString& key) const;

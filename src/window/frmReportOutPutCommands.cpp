@@ -12,6 +12,7 @@
 #include "window/Navigation.h"
 #include "window/PageExport.h"
 #include "window/PaneDrag.h"
+#include "window/PictureButton.h"
 #include "window/PreviewPane.h"
 #include "window/frmLoadFile.h"
 #include "window/ViewSettings.h"
@@ -45,7 +46,7 @@ void frmReportOutPut::connectCommands()
     connect(ui_->cboPaper, &QComboBox::currentIndexChanged, this, &frmReportOutPut::cboPaper_Click);
     connect(ui_->ckshowline, &QCheckBox::toggled, this, &frmReportOutPut::ckshowline_Click);
 
-    connect(ui_->picline, &QToolButton::clicked, this, &frmReportOutPut::picline_Click);
+    connect(ui_->picline, &PictureButton::clicked, this, &frmReportOutPut::picline_Click);
     ui_->picline->installEventFilter(this);
     for (int n = 1; n <= 3; ++n) {
         connect(samples_[n - 1], &LineSample::clicked, this, [this, n] { Picline_Click(n); });
@@ -246,8 +247,7 @@ void frmReportOutPut::Picline_Click(int n)
     if (n < 1 || n > 3)
         return;
     const QPixmap picture = samples_[n - 1]->picture();
-    ui_->picline->setIcon(picture);
-    ui_->picline->setIconSize(picture.size());
+    ui_->picline->setPicture(picture);
     linewidthprint(static_cast<std::int16_t>(samples_[n - 1]->lines()));
 }
 

@@ -2,6 +2,7 @@
 #include "window/LineSample.h"
 #include "window/PreviewPane.h"
 #include "WindowFixture.h"
+#include "window/PictureButton.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -127,7 +128,7 @@ TEST_F(ReportWindowCommands, TheLineWeightPopUp)
     EXPECT_TRUE(w.picline()->isChecked());
     EXPECT_TRUE(redrawn());
     // The button shows the thin sample on the grey hover ground.
-    const QImage shown = w.picline()->icon().pixmap(w.picline()->iconSize()).toImage();
+    const QImage shown = w.picline()->picture().toImage();
     EXPECT_EQ(shown.pixel(1, 1) & 0xFFFFFF, 0xE0E0E0u);
 
     w.picline_Click();

@@ -2,6 +2,7 @@
 #include "window/LineSample.h"
 #include "window/PreviewPane.h"
 #include "WindowFixture.h"
+#include "window/PictureButton.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -91,7 +92,7 @@ TEST_F(ReportWindowFrame, InitiativeControlEnablesTheViewWithItsDefaults)
     EXPECT_EQ(w.cboPaper()->currentText(), QStringLiteral("宽行纸"));
     EXPECT_EQ(c->canvas.PaperKind, PaperWide);
     EXPECT_TRUE(w.picline()->isEnabled());
-    EXPECT_FALSE(w.picline()->icon().isNull());
+    EXPECT_FALSE(w.picline()->picture().isNull());
 
     w.InitiativeControl(2);   // any other value changes nothing
     EXPECT_EQ(enabledButtons(w).size(), 9);
