@@ -139,6 +139,38 @@ TEST_F(ReportWindowCommands, TheLineWeightPopUp)
     EXPECT_EQ(c->canvas.LineWeight, 3);
 }
 
+TEST_F(ReportWindowCommands, DraggingALargePageMovesTheBodyAndItsHeadings)
+{
+    w.SizePane(1, 40000, 600);
+    w.SizePane(2, 1500, 40000);
+    w.SizePane(3, 40000, 40000);
+    w.Picqb_MouseDown(3, Qt::LeftButton, 5000, 5000);
+    w.Picqb_MouseMove(3, Qt::LeftButton, 3000, 4000);
+    EXPECT_EQ(w.pane(3)->leftTwips(), 15 - 2000);
+    EXPECT_EQ(w.pane(3)->topTwips(), w.PaneTop - 1000);
+    EXPECT_EQ(w.pane(1)->leftTwips(), 15 - 2000);
+    EXPECT_EQ(w.pane(1)->topTwips(), w.PaneTop);
+    EXPECT_EQ(w.pane(2)->leftTwips(), 15);
+    EXPECT_EQ(w.pane(2)->topTwips(), w.PaneTop - 1000);
+    EXPECT_EQ(w.newx, 3000);
+
+    // The corner pane never drags the page; without the left button nothing moves.
+    w.Picqb_MouseMove(0, Qt::LeftButton, 0, 0);
+    w.Picqb_MouseMove(3, Qt::NoButton, 9000, 9000);
+    EXPECT_EQ(w.pane(3)->leftTwips(), 15 - 2000);
+}
+
+TEST_F(ReportWindowCommands, ARightClickOnAPaneOpensThePopUpMenu)
+{
+    w.Picqb_MouseDown(3, Qt::LeftButton, 10, 10);
+    w.Picqb_Click(3);
+    EXPECT_FALSE(w.mnuMain()->isVisible());
+    w.Picqb_MouseDown(3, Qt::RightButton, 10, 10);
+    w.Picqb_Click(3);
+    EXPECT_TRUE(w.mnuMain()->isVisible());
+    w.mnuMain()->hide();
+}
+
 TEST_F(ReportWindowCommands, UnknownToolbarKeysDoNothing)
 {
     const std::int16_t page = c->state.CurrentPage;
