@@ -31,7 +31,7 @@ struct LoadedReport {
     LoadedReport()
     {
         c = std::make_unique<Component>(Services{std::make_unique<ScriptedMessageBox>(), nullptr});
-        const QString sample = QStringLiteral(TABULON_SOURCE_DIR "/data/sample");
+        const QString sample = QStringLiteral(TABULON_SOURCE_DIR "/data/sample/system");
         const QString sys = dir.path() + QStringLiteral("/");
         QDirIterator it(sample, QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) {

@@ -43,9 +43,10 @@ bool saveAll(tabulon::Component& c)
     const tabulon::ExportResult r = tabulon::SaveReportPages(c);
     const QString folder = tabulon::NativePath(c.state.SystemPath + QStringLiteral("ReportFile\\Rpic\\"));
     QTextStream(stdout) << "Saved " << r.saved << " page image(s) in " << folder << "\n";
+    // Pages that failed to draw were reported page by page, as the window reports them.
     if (r.failed > 0)
-        QTextStream(stdout) << r.failed << " page(s) could not be drawn\n";
-    return r.confirmed && !r.aborted && r.failed == 0;
+        QTextStream(stdout) << r.failed << " page(s) could not be drawn and were skipped\n";
+    return r.confirmed && !r.aborted;
 }
 
 }  // namespace
