@@ -1,6 +1,8 @@
 #include "toolkit/TextHelpers.h"
 
 #include "platform/MessageBox.h"
+#include "platform/RecordingSurface.h"
+#include "toolkit/CanvasObserver.h"
 #include "toolkit/ReportError.h"
 #include "window/Component.h"
 
@@ -184,4 +186,47 @@ TEST(EnterToTab, SwallowsEnterAndMovesTheFocusOn)
     EXPECT_EQ(key, 0);
     QApplication::processEvents();
     EXPECT_EQ(QApplication::focusWidget(), second);
+}
+
+TEST(PrintBlankDayRows, FillsTheRowsPastTheLastDay)
+{
+    Component c{Services{std::make_unique<ScriptedMessageBox>(), nullptr}};
+    RecordingSurface surface;
+    c.canvas.OutputTarget = &surface;
+    c.canvas.PrintMode = -1;
+    CanvasCallRecorder rec(c.canvas);
+
+    c.tables.AfilePara(4) = 28;
+    PrintBlankDayRows(c, 10000, 1000, 500, 300, 2);
+    EXPECT_EQ(rec.strings(), (QStringList{
+        R"(PrintCell(-1, "  ", 500, 300, 1000, 9100))", R"(PrintCell(-1, "  ", 500, 300, 1500, 9100))",
+        R"(PrintCell(-1, "  ", 500, 300, 1000, 9400))", R"(PrintCell(-1, "  ", 500, 300, 1500, 9400))",
+        R"(PrintCell(-1, "  ", 500, 300, 1000, 9700))", R"(PrintCell(-1, "  ", 500, 300, 1500, 9700))"}));
+
+    // Without grid lines the cells carry no border; the days may come as text.
+    rec.clear();
+    c.canvas.ShowGridLines = 0;
+    c.tables.AfilePara(4) = QStringLiteral("30");
+    PrintBlankDayRows(c, 10000, 1000, 500, 300, 1);
+    EXPECT_EQ(rec.strings(), QStringList{R"(PrintCell(0, "  ", 500, 300, 1000, 9700))"});
+
+    rec.clear();
+    c.tables.AfilePara(4) = 31;
+    PrintBlankDayRows(c, 10000, 1000, 500, 300, 2);
+    EXPECT_TRUE(rec.calls().empty());
+}
+
+TEST(PrintBlankDayRows, DaysThatAreNoNumberRaiseATypeMismatch)
+{
+    Component c{Services{std::make_unique<ScriptedMessageBox>(), nullptr}};
+    RecordingSurface surface;
+    c.canvas.OutputTarget = &surface;
+    c.tables.AfilePara(4) = QStringLiteral("x");
+    try {
+        PrintBlankDayRows(c, 10000, 1000, 500, 300, 2);
+        FAIL() << "no error raised";
+    } catch (const ReportError& e) {
+        EXPECT_EQ(e.number(), ErrorNumber::TypeMismatch);
+    }
+    EXPECT_TRUE(surface.texts().empty());
 }

@@ -1,0 +1,92 @@
+// The bundled sample files agree with themselves: the statistics stored in them are the
+// ones their day values give, so pages show consistent numbers.
+
+#include "toolkit/Numeric.h"
+#include "window/DataFileNames.h"
+#include "window/LoaderFixture.h"
+
+#include <cmath>
+
+using namespace tabulon;
+using namespace tabulon::testing;
+
+namespace {
+
+double Number(const QString& text) { return Val(text); }
+
+}  // namespace
+
+TEST_F(LoaderTest, MonthStatisticsAgreeWithTheDayValues)
+{
+    for (const char* file : {"A54511-200303.TXT", "A54511-200302.TXT", "A50953-200303.TXT"}) {
+        SCOPED_TRACE(file);
+        ASSERT_TRUE(load(1, QString::fromLatin1(file)));
+        const ATables& a = c().tables;
+        const int days = a.AfilePara(4).toInt();
+        const int maxItem = a.AAirTemperature.ubound(2) == 6 ? 5 : 25;   // four a day or hourly
+        const int minItem = a.AAirTemperature.ubound(2) == 28 ? 27 : maxItem + 1;
+
+        double highest = -1e9, lowest = 1e9, rain = 0;
+        int highestDay = 0, rainDays = 0;
+        for (int d = 1; d <= days; ++d) {
+            const double high = Number(a.AAirTemperature(d, maxItem));
+            if (high > highest) {
+                highest = high;
+                highestDay = d;
+            }
+            lowest = std::min(lowest, Number(a.AAirTemperature(d, minItem)));
+            rain += Number(a.APrecipitation(d, 3));
+            rainDays += Number(a.APrecipitation(d, 3)) >= 1;
+            // The daily extremes enclose the readings of the day.
+            for (int i = 1; i < maxItem; ++i) {
+                EXPECT_LE(Number(a.AAirTemperature(d, i)), high) << d << "," << i;
+                EXPECT_GE(Number(a.AAirTemperature(d, i)), Number(a.AAirTemperature(d, minItem)));
+            }
+        }
+        EXPECT_EQ(Number(a.AMonthStat(5)), highest);
+        EXPECT_EQ(Number(a.AMonthStat(6)), highestDay);
+        EXPECT_EQ(Number(a.AMonthStat(7)), lowest);
+        EXPECT_EQ(Number(a.AMonthStat(27)), rainDays);   // days with at least 0.1 mm
+        double pentads = 0;
+        for (int p = 21; p <= 26; ++p)
+            pentads += Number(a.AMonthStat(p));
+        EXPECT_NEAR(pentads, rain, 6);   // each pentad rounded to 0.1 mm
+        EXPECT_TRUE(a.AStationPressure(days, 1).size() > 0);
+        if (days < 31)
+            EXPECT_TRUE(a.AStationPressure(days + 1, 1).isEmpty());
+    }
+}
+
+TEST_F(LoaderTest, DailyMeansAreTheMeansOfTheFixedHours)
+{
+    ASSERT_TRUE(load(1, "A54511-200303.TXT"));
+    const ATables& a = c().tables;
+    for (int d = 1; d <= 31; ++d) {
+        double sum = 0;
+        int n = 0;
+        for (int i = 1; i <= 4; ++i) {
+            if (a.AAirTemperature(d, i) == u"-")
+                continue;
+            sum += Number(a.AAirTemperature(d, i));
+            ++n;
+        }
+        // Both are rounded to 0.1 degree, so they may differ by one in the last place.
+        EXPECT_NEAR(Number(a.ADailyStat(d, 3)), sum / n, 1.01) << d;
+    }
+    // The kind-1 file has its fill marks where the pages expect them.
+    EXPECT_EQ(a.AStationPressure(9, 1), "-");
+    EXPECT_EQ(a.AWind(15, 2), "-/-");
+    EXPECT_EQ(a.AWetBulb(19, 3), " , ");
+}
+
+TEST(SampleFolder, TheChooserListsEverySampleFileUnderItsKind)
+{
+    const QString folder = SampleFolder();
+    EXPECT_EQ(ListDataFiles(folder, "A"),
+              QStringList({"A50953-200303.TXT", "A54511-200302.TXT", "A54511-200303.TXT",
+                           "A56294-200303-0.TXT", "A57494-200303.TXT", "A58362-200303.TXT"}));
+    EXPECT_EQ(ListDataFiles(folder, "R"),
+              QStringList({"R54511-200303.TXT", "R56294-200303.TXT", "R57494-200303.TXT"}));
+    EXPECT_EQ(ListDataFiles(folder, "Y"), QStringList({"Y54511-2003.TXT"}));
+    EXPECT_TRUE(QFile::exists(QStringLiteral(TABULON_SOURCE_DIR "/data/sample/system/SysConfig/UserOpt.ini")));
+}
