@@ -21,6 +21,7 @@ if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
 fi
 
 export QT_QPA_PLATFORM=offscreen
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 status=0
 for run in "month A54511-200303.TXT" "radiation R54511-200303.TXT" "year Y54511-2003.TXT"; do
   set -- $run
