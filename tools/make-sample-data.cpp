@@ -113,9 +113,10 @@ std::vector<Station> MonthlyStations()
     manual.seed = 54511;
     out.push_back(manual);
 
-    Station february = manual;        // the same station in a 28-day month
-    february.fileName = "A54511-200302.TXT";
+    Station february = manual;        // the same station in a 28-day month, observing
+    february.fileName = "A54511-200302.TXT";   // three times a day (no 02 h dew point)
     february.month = 2;
+    february.observations = 3;
     february.baseTemperature = -0.5;
     february.seed = 54512;
     out.push_back(february);

@@ -32,6 +32,25 @@ PaneLayout PaneLayout::bodyOnly()
     return l;
 }
 
+PaneLayout PaneLayout::of(PaneExtent corner, PaneExtent columnHeadings, PaneExtent rowHeadings, PaneExtent body)
+{
+    return PaneLayout{{corner, columnHeadings, rowHeadings, body}};
+}
+
+PaneLayout PaneLayout::bodyOnly(PaneExtent body)
+{
+    PaneLayout l = bodyOnly();
+    l.panes[3] = body;
+    return l;
+}
+
+PaneLayout PaneLayout::rowHeadingsAndBody(PaneExtent rowHeadings, PaneExtent body)
+{
+    PaneLayout l = bodyOnly(body);
+    l.panes[2] = rowHeadings;
+    return l;
+}
+
 void DrawInPasses(Component& c, const PaneLayout& layout, const std::function<void(Pass)>& drawPass)
 {
     Canvas& cv = c.canvas;
@@ -50,12 +69,30 @@ void DrawInPasses(Component& c, const PaneLayout& layout, const std::function<vo
     }
 }
 
+void DrawCornerPane(Component& c, double cornerWidth, double bodyTop, double rightRuleBottom)
+{
+    constexpr double bandTop = 310;
+    Canvas& cv = c.canvas;
+    const int lw = cv.LineWeight;
+    cv.SetFont(11, 1);
+    cv.PrintCell(-1, QStringLiteral("日  期"), cornerWidth, bodyTop - bandTop, 0, bandTop);
+    cv.DrawHorizontalLine(0, bandTop, cornerWidth, lw);
+    cv.DrawHorizontalLine(0, bodyTop, cornerWidth, lw);
+    cv.DrawVerticalLine(0, bandTop, bodyTop, lw);
+    cv.DrawVerticalLine(cornerWidth, bandTop, rightRuleBottom, lw);
+}
+
 void PrintPageNumber(Component& c, int number, double y)
+{
+    PrintPageNumber(c, u'-' + QString::number(number) + u'-', y);
+}
+
+void PrintPageNumber(Component& c, const QString& text, double y, double width)
 {
     Canvas& cv = c.canvas;
     cv.SetFont(11, 1);
     cv.TextAlign = 0;
-    cv.PrintCell(0, u'-' + QString::number(number) + u'-', LogicalPageWidth, 300, 0, y);
+    cv.PrintCell(0, text, width, 300, 0, y);
 }
 
 void EndPrintedPage(Component& c)

@@ -35,7 +35,18 @@ struct PaneLayout {
     // Pages without fixed headings (covers, text pages): panes 0..2 zero width, the body
     // 19500 x 16200 with nothing added.
     static PaneLayout bodyOnly();
+
+    // Each pane as the page states it (corner, column headings, row headings, body).
+    static PaneLayout of(PaneExtent corner, PaneExtent columnHeadings, PaneExtent rowHeadings,
+                         PaneExtent body);
+    // Panes 0..2 collapsed and the body at the page's own extent (text pages).
+    static PaneLayout bodyOnly(PaneExtent body);
+    // Panes 0 and 1 collapsed: a row-heading column, and the headings drawn in the body pane.
+    static PaneLayout rowHeadingsAndBody(PaneExtent rowHeadings, PaneExtent body);
 };
+
+// The device twips most pages add to a pane's scaled extent.
+constexpr double PaneMargin = 35;
 
 enum class Pass { Corner = 1, ColumnHeadings = 2, RowHeadings = 3, Body = 4 };
 
@@ -45,8 +56,15 @@ enum class Pass { Corner = 1, ColumnHeadings = 2, RowHeadings = 3, Body = 4 };
 // the renderer calls PrintPageHeading.
 void DrawInPasses(Component& c, const PaneLayout& layout, const std::function<void(Pass)>& drawPass);
 
+// The corner of a table page, in its corner pass: "日  期" boxed over the heading band from
+// y 310 to the body top, in "宋体" 11; the band's top and bottom rules across the corner;
+// the left rule down to the body top and the right one down to `rightRuleBottom`.
+void DrawCornerPane(Component& c, double cornerWidth, double bodyTop, double rightRuleBottom);
+
 // "-N-" centred in a borderless cell 19500 x 300 at (0, y), "宋体" 11.
 void PrintPageNumber(Component& c, int number, double y = 13300);
+// The same with the number's text as the page holds it (an item of "-8-,-25-,..." say).
+void PrintPageNumber(Component& c, const QString& text, double y = 13300, double width = 19500);
 
 // The last call of every renderer: when printing or saving (PrintMode -1) it ends the
 // document on OutputTarget, so each page is a print job of its own. Errors are ignored.

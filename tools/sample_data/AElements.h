@@ -48,15 +48,33 @@ bool DeepSoilReadOnce(const Station& s)
     return letter != s.modes.end() && letter->second != "B";
 }
 
+bool HasModeLetter(const Station& s, int mode, std::initializer_list<const char*> letters)
+{
+    const auto letter = s.modes.find(mode);
+    if (letter == s.modes.end())
+        return false;
+    for (const char* l : letters)
+        if (letter->second == l)
+            return true;
+    return false;
+}
+
+// The 0 to 40 cm ground temperatures are read at the four fixed hours when their mode
+// letter is a digit, also at stations whose other elements are hourly.
+bool GroundReadFourTimes(const Station& s)
+{
+    return s.fourTimesDaily() || HasModeLetter(s, 16, {"9", "8", "7", "2", "1", "0"});
+}
+
 using DayText = std::function<std::string(const Day&)>;
 
 // Texts of an hourly element: 24 hour items, or the four fixed hours for stations that
-// observe four times a day, followed by `extras` (daily extremes). `text` gets the
-// 0-based hour item.
+// observe four times a day (or when `fourReadings`), followed by `extras` (daily
+// extremes). `text` gets the 0-based hour item.
 json ElementTexts(const AContext& a, const std::function<std::string(const Day&, int)>& text,
-                  const std::vector<DayText>& extras)
+                  const std::vector<DayText>& extras, bool fourReadings = false)
 {
-    const int readings = a.s.fourTimesDaily() ? 4 : 24;
+    const int readings = a.s.fourTimesDaily() || fourReadings ? 4 : 24;
     return DayTable(readings + static_cast<int>(extras.size()), a.days, [&](int d, int i) {
         const Day& day = a.day(d);
         if (i > readings)
@@ -68,33 +86,36 @@ json ElementTexts(const AContext& a, const std::function<std::string(const Day&,
 
 json ElementTable(const AContext& a, const std::function<double(const Day&, int)>& value,
                   const std::vector<DayText>& extras,
-                  const std::function<std::string(double)>& format = Tenths)
+                  const std::function<std::string(double)>& format = Tenths, bool fourReadings = false)
 {
-    return ElementTexts(a, [&](const Day& d, int i) { return format(value(d, i)); }, extras);
+    return ElementTexts(a, [&](const Day& d, int i) { return format(value(d, i)); }, extras, fourReadings);
+}
+
+// The daily extremes after the readings: maximum and minimum, or, when `timed` (and the
+// element is read every hour), maximum, the hour of the maximum, minimum, the hour of the minimum.
+std::vector<DayText> DailyExtremes(bool timed, const std::array<double, 24> Day::*hourly, double Day::*high,
+                                   double Day::*low)
+{
+    auto hourOf = [hourly](const Day& d, bool highest) {
+        const auto& v = d.*hourly;
+        const auto it = highest ? std::max_element(v.begin(), v.end()) : std::min_element(v.begin(), v.end());
+        return Two(HourOfItem(static_cast<int>(it - v.begin()) + 1) % 24) + "00";
+    };
+    std::vector<DayText> out{[high](const Day& d) { return Tenths(d.*high); }};
+    if (timed)
+        out.push_back([hourOf](const Day& d) { return hourOf(d, true); });
+    out.push_back([low](const Day& d) { return Tenths(d.*low); });
+    if (timed)
+        out.push_back([hourOf](const Day& d) { return hourOf(d, false); });
+    return out;
 }
 
 void AddPressureTemperatureHumidity(json& t, const AContext& a)
 {
-    // The daily extremes after the readings: maximum and minimum, or, when the element's
-    // mode letter says so, maximum, the hour of the maximum, minimum, the hour of the minimum.
+    // Pressure and air temperature time their extremes when their mode letter says so.
     auto extremes = [&](int mode, std::initializer_list<const char*> timedLetters,
                         const std::array<double, 24> Day::*hourly, double Day::*high, double Day::*low) {
-        const auto letter = a.s.modes.find(mode);
-        bool timed = false;
-        for (const char* l : timedLetters)
-            timed = timed || (letter != a.s.modes.end() && letter->second == l);
-        auto hourOf = [hourly](const Day& d, bool highest) {
-            const auto& v = d.*hourly;
-            const auto it = highest ? std::max_element(v.begin(), v.end()) : std::min_element(v.begin(), v.end());
-            return Two(HourOfItem(static_cast<int>(it - v.begin()) + 1) % 24) + "00";
-        };
-        std::vector<DayText> out{[high](const Day& d) { return Tenths(d.*high); }};
-        if (timed && !a.s.fourTimesDaily())
-            out.push_back([hourOf](const Day& d) { return hourOf(d, true); });
-        out.push_back([low](const Day& d) { return Tenths(d.*low); });
-        if (timed && !a.s.fourTimesDaily())
-            out.push_back([hourOf](const Day& d) { return hourOf(d, false); });
-        return out;
+        return DailyExtremes(HasModeLetter(a.s, mode, timedLetters) && !a.s.fourTimesDaily(), hourly, high, low);
     };
     t["AStationPressure"] = ElementTable(a, [](const Day& d, int i) { return d.pressure[i]; },
                                          extremes(1, {"C", "D"}, &Day::pressure, &Day::maxPressure, &Day::minPressure));
@@ -112,7 +133,12 @@ void AddPressureTemperatureHumidity(json& t, const AContext& a)
     t["AVapourPressure"] = ElementTable(a, [](const Day& d, int i) { return d.vapour[i]; }, {});
     t["ARelativeHumidity"] = ElementTable(a, [](const Day& d, int i) { return d.humidity[i]; },
                                           {[](const Day& d) { return Int(d.minHumidity); }}, Int);
-    t["ADewPoint"] = ElementTable(a, [](const Day& d, int i) { return d.dewPoint[i]; }, {});
+    json dewPoint = ElementTable(a, [](const Day& d, int i) { return d.dewPoint[i]; }, {});
+    // A station observing three times a day has no 02 h observation of the dew point.
+    if (a.s.observations == 3)
+        for (int d = 0; d < a.days; ++d)
+            dewPoint["cells"][static_cast<std::size_t>(d)][0] = "-";
+    t["ADewPoint"] = dewPoint;
 }
 
 void AddCloudVisibility(json& t, const AContext& a)
@@ -173,12 +199,14 @@ void AddWind(json& t, const AContext& a)
 
 void AddGroundSoil(json& t, const AContext& a)
 {
+    // Hourly ground and grass temperatures time their extremes (maximum 25, minimum 27);
+    // ground read four times a day keeps items 1..4, then maximum 5 and minimum 6.
+    const bool groundFour = GroundReadFourTimes(a.s);
     t["AGroundTemperature"] = ElementTable(a, [](const Day& d, int i) { return d.ground[i]; },
-                                           {[](const Day& d) { return Tenths(d.maxGround); },
-                                            [](const Day& d) { return Tenths(d.minGround); }});
+                                           DailyExtremes(!groundFour, &Day::ground, &Day::maxGround, &Day::minGround),
+                                           Tenths, groundFour);
     t["AGrassTemperature"] = ElementTable(a, [](const Day& d, int i) { return d.grass[i]; },
-                                          {[](const Day& d) { return Tenths(d.maxGrass); },
-                                           [](const Day& d) { return Tenths(d.minGrass); }});
+                                          DailyExtremes(!a.s.fourTimesDaily(), &Day::grass, &Day::maxGrass, &Day::minGrass));
     t["AGroundState"] = DayTable(1, a.days, [&](int d, int) { return a.day(d).snow ? "9" : a.day(d).rain ? "1" : "0"; });
     static const std::array<const char*, 8> names{"ASoilTemp5cm", "ASoilTemp10cm", "ASoilTemp15cm", "ASoilTemp20cm",
                                                   "ASoilTemp40cm", "ASoilTemp80cm", "ASoilTemp160cm", "ASoilTemp320cm"};

@@ -69,11 +69,12 @@ struct DekadElement {
     double Day::*high = nullptr;
     double Day::*low = nullptr;
     std::string (*format)(double) = Tenths;
+    bool fourReadings = false;   // read at the four fixed hours even at an hourly station
 };
 
 void DekadBlock(std::map<int, std::string>& items, int period, const DekadElement& e, const AContext& a)
 {
-    const bool four = a.s.fourTimesDaily();
+    const bool four = a.s.fourTimesDaily() || e.fourReadings;
     auto mean = [&](const std::function<double(const Day&)>& f) { return e.format(MeanOver(a, period, f)); };
     int k = e.base + 1;
     if (four) {
@@ -127,6 +128,10 @@ void AddDailyAndDekadStatistics(json& t, const AContext& a)
         case 15: return day.rainTotal > 0 ? Tenths(day.rainTotal) : "";
         case 16: case 18: return Tenths(FixedMean(day.windSpeed));
         case 17: case 19: return Tenths(HourlyMean(day.windSpeed));
+        case 20: return Tenths(FixedMean(day.grass));
+        case 21: return Tenths(HourlyMean(day.grass));
+        case 22: return Tenths(FixedMean(day.ground));
+        case 23: return Tenths(HourlyMean(day.ground));
         case 40: return Tenths(FixedMean(day.seaLevel));
         default:
             if (i >= 24 && i <= 39) {
@@ -148,7 +153,7 @@ void AddDailyAndDekadStatistics(json& t, const AContext& a)
             {135, Of<&Day::lowCloud>, nullptr, nullptr, CloudMean},
             {167, Of<&Day::windSpeed>},
             {193, Of<&Day::grass>, &Day::maxGrass, &Day::minGrass},
-            {221, Of<&Day::ground>, &Day::maxGround, &Day::minGround},
+            {221, Of<&Day::ground>, &Day::maxGround, &Day::minGround, Tenths, GroundReadFourTimes(a.s)},
         }};
         for (const DekadElement& e : elements)
             DekadBlock(items, p, e, a);
@@ -289,11 +294,18 @@ void AddMonthStatistics(json& t, const AContext& a)
     m[72] = std::to_string(gust.day);
     m[73] = Two(a.day(gust.day).extremeWindHour % 24);
     m[74] = "17";
+    // Grass (75..79) and ground (80..84) surface: month extremes with their dates, then the
+    // days whose minimum was at or below 0.0.
+    put(75, Max(a, [](const Day& d) { return d.maxGrass; }));
+    put(77, Min(a, [](const Day& d) { return d.minGrass; }));
     put(80, Max(a, [](const Day& d) { return d.maxGround; }));
     put(82, Min(a, [](const Day& d) { return d.minGround; }));
-    int frostDays = 0;
-    for (int d = 1; d <= a.days; ++d)
+    int grassFrostDays = 0, frostDays = 0;
+    for (int d = 1; d <= a.days; ++d) {
+        grassFrostDays += a.day(d).minGrass <= 0;
         frostDays += a.day(d).minGround <= 0;
+    }
+    m[79] = std::to_string(grassFrostDays);
     m[84] = std::to_string(frostDays);
     const Extreme frozen = Max(a, [](const Day& d) { return d.frozenBottom; });
     m[85] = frozen.value > 0 ? Int(frozen.value) : "";

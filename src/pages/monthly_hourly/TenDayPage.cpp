@@ -1,0 +1,72 @@
+#include "pages/monthly_hourly/TenDayPage.h"
+
+#include "toolkit/PageHeading.h"
+#include "window/Component.h"
+
+namespace tabulon {
+
+namespace {
+
+void DrawColumnHeadings(Component& c, const TenDayPage& page)
+{
+    Canvas& cv = c.canvas;
+    const TenDayLayout& l = page.layout;
+    l.DrawHeadingBandRules(c, page.headingRules);
+    cv.SetFont(11, 1);
+    PrintPageHeading(c);
+    cv.PrintCell(-1, page.title, 24 * l.columnWidth, 400, l.cellOrigin, TenDayLayout::BandTop, 0);
+    cv.PrintCell(-1, QStringLiteral("平  均"), page.meanHeadingWidth, 400, page.meanHeadingX,
+                 TenDayLayout::BandTop, 0);
+    l.PrintColumnLabels(c, page.columnLabels, page.firstTwoTierColumn, page.twoTierWidth);
+}
+
+void DrawBody(Component& c, const TenDayPage& page)
+{
+    Canvas& cv = c.canvas;
+    const TenDayLayout& l = page.layout;
+    cv.SetFont(9, 1);
+    cv.TextAlign = 2;
+    l.ForEachDayRow(c, page.dayRow);
+    l.PrintBlankDays(c);
+    l.ForEachStatisticsRow([&](int period, double y) {
+        cv.TextAlign = 2;
+        page.statisticsRow(period, y);
+    });
+
+    cv.TextAlign = 0;
+    cv.SetFont(11, 1);
+    if (page.bottomRow)
+        page.bottomRow();
+    if (page.columnRules)
+        page.columnRules();
+    l.DrawSeparators(c, 0, 19500);
+    if (page.bottomRules)
+        page.bottomRules();
+    PrintPageNumber(c, page.pageNumber);
+}
+
+}  // namespace
+
+void DrawTenDayPage(Component& c, const TenDayPage& page)
+{
+    c.canvas.TextAlign = 0;
+    DrawInPasses(c, page.panes, [&](Pass pass) {
+        switch (pass) {
+        case Pass::Corner:
+            page.layout.DrawCorner(c);
+            break;
+        case Pass::ColumnHeadings:
+            DrawColumnHeadings(c, page);
+            break;
+        case Pass::RowHeadings:
+            page.layout.DrawRowHeadings(c);
+            break;
+        case Pass::Body:
+            DrawBody(c, page);
+            break;
+        }
+    });
+    EndPrintedPage(c);
+}
+
+}  // namespace tabulon

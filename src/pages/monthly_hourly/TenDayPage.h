@@ -1,0 +1,43 @@
+#pragma once
+// One page on the ten-day layout drawn in the usual order: the corner; the heading band
+// with the page heading, the title over the hour columns, the "平  均" cell over the two
+// mean columns and the column labels; the row headings; then the body: day rows, blank rows
+// past the month's end, statistics rows, the bottom row, the column rules, the separators,
+// the bottom row's edges and the page number. A page fills in what is its own.
+
+#include "pages/monthly_hourly/TenDayLayout.h"
+#include "toolkit/PageFrame.h"
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+namespace tabulon {
+
+struct TenDayPage {
+    TenDayLayout layout;
+    PaneLayout panes;
+
+    // Heading band.
+    std::vector<VerticalRule> headingRules;   // after the fixed-hour rules of the lower tier
+    QString title;                            // over the 24 hour columns
+    double meanHeadingX = 16860;              // the "平  均" cell over the two mean columns
+    double meanHeadingWidth = 1320;
+    QStringList columnLabels;
+    int firstTwoTierColumn = -1;              // columns from here on take both tiers
+    double twoTierWidth = 0;
+
+    // Body, drawn in this order. Day and statistics rows are drawn right-aligned in
+    // "宋体" 9; the bottom row and everything after it centred in "宋体" 11.
+    std::function<void(int day, double y)> dayRow;
+    std::function<void(int period, double y)> statisticsRow;
+    std::function<void()> bottomRow;          // the month-extreme row and any block beside it
+    std::function<void()> columnRules;        // vertical rules of the body
+    std::function<void()> bottomRules;        // the bottom row's closing rules
+    int pageNumber = 0;
+};
+
+// Draws the page in the four passes and ends it (EndPrintedPage). Errors go to the caller.
+void DrawTenDayPage(Component& c, const TenDayPage& page);
+
+}  // namespace tabulon
