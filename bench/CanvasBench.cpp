@@ -7,7 +7,7 @@
 #include "toolkit/Canvas.h"
 
 #include <QBuffer>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QImage>
 #include <QImageWriter>
 #include <benchmark/benchmark.h>
@@ -121,7 +121,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);   // the report window's benchmarks need widgets
     InstallReportFonts();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

@@ -1,22 +1,45 @@
-// tabulon-host: stands in for the station software that loads the component.
-#include "PrintToPdfOption.h"
+// tabulon-host: stands in for the station software that loads the component. It creates
+// ClsTabulon, calls one method with a system folder and a data folder, and runs the event
+// loop until the report window closes. Automation options drive the window without a user.
 
+#include "HostOptions.h"
+#include "HostAutomation.h"
+
+#include "window/ClsTabulon.h"
 #include "window/Component.h"
 
 #include <QApplication>
+#include <QTextStream>
+#include <QTimer>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    // Automation: --print-pdf FILE [--pages LIST] prints pages of the loaded report.
-    const QStringList args = app.arguments();
-    const qsizetype at = args.indexOf(QStringLiteral("--print-pdf"));
-    if (at > 0 && at + 1 < args.size()) {
-        std::vector<int> pages;
-        const qsizetype p = args.indexOf(QStringLiteral("--pages"));
-        if (p > 0 && (p + 1 >= args.size() || !ParsePageList(args[p + 1], pages)))
-            return 2;
-        return PrintLoadedReportToPdf(tabulon::Component::instance(), args[at + 1], pages);
+    QString error;
+    const std::optional<HostOptions> options = ParseHostOptions(app.arguments(), error);
+    if (!options) {
+        QTextStream(stderr) << error << "\n" << HostUsage();
+        return 2;
     }
-    return 0;
+
+    // Automated runs answer every message box themselves and print it.
+    std::unique_ptr<tabulon::Component> own;
+    if (options->automated())
+        own = std::make_unique<tabulon::Component>(tabulon::Services{MakeHostMessageBox(), nullptr});
+    tabulon::Component& component = own ? *own : tabulon::Component::instance();
+
+    tabulon::ClsTabulon report(component);
+    if (options->report == u"radiation")
+        report.MonthFSTabulon(options->systemFolder, options->dataFolder);
+    else if (options->report == u"year")
+        report.YearTabluon(options->systemFolder, options->dataFolder);
+    else
+        report.MonthTabulon(options->systemFolder, options->dataFolder);
+
+    int status = 0;
+    if (options->automated())
+        QTimer::singleShot(0, &app, [&] { status = RunHostAutomation(component, *options); });
+    const int loop = app.exec();
+    own.reset();
+    return status != 0 ? status : loop;
 }

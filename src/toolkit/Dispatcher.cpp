@@ -13,9 +13,6 @@
 
 namespace tabulon {
 
-namespace {
-
-// Draws CurrentPage; false when its renderer failed (the error is reported).
 bool DrawCurrentPage(Component& c)
 {
     const std::optional<PageEntry> entry =
@@ -30,8 +27,6 @@ bool DrawCurrentPage(Component& c)
         return false;
     }
 }
-
-}  // namespace
 
 void PrintReportPage(Component& c)
 {

@@ -15,6 +15,11 @@ class Component;
 // and CurrentPage stays: the caller's own loop goes on with its next page.
 void PrintReportPage(Component& c);
 
+// Draws CurrentPage once, on the output the drawing state points at: false when its
+// renderer failed (the error is reported with "地面月报表"). Nothing moves on to another
+// page; saving pages as images uses this to skip a failed page under its own name.
+bool DrawCurrentPage(Component& c);
+
 // The print dialog's page list: row i (from 0) is page i + 1.
 class PageList {
 public:

@@ -4,6 +4,8 @@
 #include "platform/QtPrinters.h"
 #include "window/frmReportOutPut.h"
 
+#include <QCoreApplication>
+
 namespace tabulon {
 
 Component::Component(Services services) : services_(std::move(services))
@@ -16,7 +18,10 @@ Component::Component(Services services) : services_(std::move(services))
 
 Component::~Component()
 {
-    delete window_;
+    // Widgets may only be deleted while the application object exists; the process-wide
+    // instance's window is deleted when the application quits.
+    if (window_ && QCoreApplication::instance())
+        delete window_;
 }
 
 Component& Component::instance()

@@ -1,16 +1,32 @@
 #pragma once
-// Moving the report window from page to page.
+// Paging through the loaded report: next and previous with wrap-around, and the jumps
+// of the page menus. Each redraws the current page and rebuilds the page menus.
 
 #include "window/ReportState.h"
+
+#include <QString>
+#include <cstdint>
 
 namespace tabulon {
 
 class Component;
 
-// CurrentPage + 1, wrapping to 1 after PageCount.
+// CurrentPage + 1, after the last page back to 1.
+std::int16_t NextPageNumber(std::int16_t currentPage, std::int16_t pageCount);
+// Steps CurrentPage on to the next page, after PageCount back to 1.
 void StepToNextPage(ReportState& state);
+// CurrentPage - 1, before page 1 the last page.
+std::int16_t PrevPageNumber(std::int16_t currentPage, std::int16_t pageCount);
+// The page of a page-menu key: "n:12" -> 12 (the text after the first two characters,
+// read as a number and rounded).
+std::int16_t MenuKeyPage(const QString& key);
 
-// The next-page command: step on, clear the panes, draw the page, rebuild the page menus.
+// Clears the panes and draws CurrentPage.
+void RedrawCurrentPage(Component& c);
+
+// Moves to the next page (also the dispatcher's way on after a page that failed).
 void GoToNextPage(Component& c);
+void GoToPrevPage(Component& c);
+void GoToMenuPage(Component& c, const QString& key);
 
 }  // namespace tabulon

@@ -67,7 +67,7 @@ TEST(PrintToPdf, ThreePagesGiveThreeOnePageJobsInOrder)
     EXPECT_TRUE(files[2].endsWith(QStringLiteral("year-3.pdf")));
 
     // Printed as the dialog prints: A4 across, then back to the preview's settings.
-    EXPECT_EQ(QVariant(run.c.window().pOrientation).toInt(), PrinterOrientation::Landscape);
+    EXPECT_EQ(run.c.window().pOrientation, PrinterOrientation::Landscape);
     EXPECT_EQ(run.c.canvas.PrintMode, 0);
     EXPECT_EQ(run.c.canvas.OutputTarget, nullptr);
     EXPECT_EQ(run.c.canvas.PageScale, Decimal4::fromInt(1));

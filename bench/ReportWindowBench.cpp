@@ -1,0 +1,140 @@
+// The report window's costs on the bundled sample data: redrawing the current page in the
+// preview panes at zoom 1 (paging, zooming), and saving every page of the 37-page monthly
+// report as images, with drawing and encoding one page measured apart.
+
+#include "outside/ImageEncoder.h"
+#include "platform/MessageBox.h"
+#include "platform/Paths.h"
+#include "toolkit/Dispatcher.h"
+#include "window/Component.h"
+#include "window/DataLoader.h"
+#include "window/PageExport.h"
+#include "window/PaneSurface.h"
+#include "window/frmReportOutPut.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+using namespace tabulon;
+
+namespace {
+
+// A copy of the sample system folder with the reference-station (37-page) report loaded.
+struct LoadedReport {
+    QTemporaryDir dir;
+    std::unique_ptr<Component> c;
+    bool ok = false;
+
+    LoadedReport()
+    {
+        c = std::make_unique<Component>(Services{std::make_unique<ScriptedMessageBox>(), nullptr});
+        const QString sample = QStringLiteral(TABULON_SOURCE_DIR "/data/sample/system");
+        const QString sys = dir.path() + QStringLiteral("/");
+        QDirIterator it(sample, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString from = it.next();
+            const QString to = sys + QDir(sample).relativeFilePath(from);
+            QDir().mkpath(QFileInfo(to).path());
+            QFile::copy(from, to);
+        }
+        c->state.SystemPath = sys;
+        c->state.ReportKind = MonthlySurfaceReport;
+        c->window();
+        QDirIterator files(sys + QStringLiteral("ReportFile"), {QStringLiteral("A*.TXT"), QStringLiteral("a*.txt")},
+                           QDir::Files, QDirIterator::Subdirectories);
+        while (files.hasNext() && !ok) {
+            const QFileInfo info(files.next());
+            LoadReportFile(*c, info.absolutePath() + u'\\', info.fileName().toUpper());
+            ok = c->state.StationKind == ReferenceStation && c->state.PageCount == 37;
+        }
+    }
+};
+
+LoadedReport& report()
+{
+    static LoadedReport r;
+    return r;
+}
+
+void RedrawPageAtZoom1(benchmark::State& state)
+{
+    LoadedReport& r = report();
+    if (!r.ok) {
+        state.SkipWithError("no 37-page sample report could be loaded");
+        return;
+    }
+    Component& c = *r.c;
+    c.canvas.PageScale = Decimal4::fromInt(1);
+    c.canvas.PrintMode = 0;
+    // Argument 0 pages through the whole report; any other is the one page redrawn.
+    const auto fixed = static_cast<std::int16_t>(state.range(0));
+    std::int16_t page = fixed > 0 ? fixed : 1;
+    for (auto _ : state) {
+        c.state.CurrentPage = page;
+        c.panes()->clearpicture();
+        PrintReportPage(c);
+        if (fixed == 0)
+            page = page < 37 ? page + 1 : 1;
+    }
+}
+BENCHMARK(RedrawPageAtZoom1)->Arg(0)->Arg(2)->Unit(benchmark::kMillisecond);
+
+void DrawOnePageOffScreen(benchmark::State& state)
+{
+    LoadedReport& r = report();
+    if (!r.ok) {
+        state.SkipWithError("no 37-page sample report could be loaded");
+        return;
+    }
+    Component& c = *r.c;
+    QImage image = MakeTwipsImage(ExportWidth, ExportHeight, 0xFFFFFF);
+    std::int16_t page = 2;
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        auto surface = MakeImageSurface(image);
+        c.canvas.OutputTarget = surface.get();
+        c.canvas.PrintMode = -1;
+        c.canvas.LeftMargin = ExportMargin;
+        c.canvas.TopMargin = ExportMargin;
+        c.state.CurrentPage = page;
+        PrintReportPage(c);
+        c.canvas.OutputTarget = nullptr;
+        page = page < 37 ? page + 1 : 2;
+    }
+    c.canvas.PrintMode = 0;
+    c.canvas.LeftMargin = c.canvas.TopMargin = 0;
+}
+BENCHMARK(DrawOnePageOffScreen)->Unit(benchmark::kMillisecond);
+
+void WriteAndEncodeOnePage(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    QImage image = MakeTwipsImage(ExportWidth, ExportHeight, 0xFFFFFF);
+    auto encoder = MakeStandardObjectFactory()->Create<ImageEncoder>(ProgId::ImageEncoder);
+    const QString bmp = dir.path() + QStringLiteral("/P_01.bmp");
+    for (auto _ : state) {
+        image.save(bmp, "BMP");
+        encoder->JpegEncoder(bmp);
+        QFile::remove(bmp);
+    }
+}
+BENCHMARK(WriteAndEncodeOnePage)->Unit(benchmark::kMillisecond);
+
+void SaveEveryPageOf37(benchmark::State& state)
+{
+    LoadedReport& r = report();
+    if (!r.ok) {
+        state.SkipWithError("no 37-page sample report could be loaded");
+        return;
+    }
+    int saved = 0;
+    for (auto _ : state)
+        saved = SaveReportPages(*r.c).saved;
+    state.counters["pages"] = saved;
+}
+BENCHMARK(SaveEveryPageOf37)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace

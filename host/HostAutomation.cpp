@@ -1,0 +1,76 @@
+#include "HostAutomation.h"
+
+#include "PrintToPdfOption.h"
+
+#include "platform/Paths.h"
+#include "window/Component.h"
+#include "window/DataLoader.h"
+#include "window/PageExport.h"
+#include "window/frmReportOutPut.h"
+
+#include <QFileInfo>
+#include <QTextStream>
+
+namespace {
+
+class PrintingMessageBox : public tabulon::MessageBox {
+public:
+    int show(const QString& text, const QString& title, int style) override
+    {
+        QTextStream(stderr) << "[" << title << "] " << QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" / "))
+                            << "\n";
+        return tabulon::ScriptedMessageBox::defaultAnswerFor(style);
+    }
+};
+
+// Loads the file as the chooser hands it over: its folder with a trailing "\" and the
+// upper-case file name.
+bool loadFile(tabulon::Component& c, const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.isFile()) {
+        QTextStream(stderr) << "tabulon-host: no data file " << path << "\n";
+        return false;
+    }
+    tabulon::LoadReportFile(c, info.absolutePath() + u'\\', info.fileName().toUpper());
+    if (c.state.PageCount <= 0) {
+        QTextStream(stderr) << "tabulon-host: " << path << " was not loaded\n";
+        return false;
+    }
+    return true;
+}
+
+bool saveAll(tabulon::Component& c)
+{
+    const tabulon::ExportResult r = tabulon::SaveReportPages(c);
+    const QString folder = tabulon::NativePath(c.state.SystemPath + QStringLiteral("ReportFile\\Rpic\\"));
+    QTextStream(stdout) << "Saved " << r.saved << " page image(s) in " << folder << "\n";
+    // Pages that failed to draw were reported page by page, as the window reports them.
+    if (r.failed > 0)
+        QTextStream(stdout) << r.failed << " page(s) could not be drawn and were skipped\n";
+    return r.confirmed && !r.aborted;
+}
+
+}  // namespace
+
+std::unique_ptr<tabulon::MessageBox> MakeHostMessageBox()
+{
+    return std::make_unique<PrintingMessageBox>();
+}
+
+int RunHostAutomation(tabulon::Component& c, const HostOptions& options)
+{
+    int status = 0;
+    const bool loaded = options.loadFile.isEmpty() || loadFile(c, options.loadFile);
+    if (!loaded)
+        status = 1;
+    if (loaded && options.saveAll && !saveAll(c))
+        status = 1;
+    if (loaded && !options.printPdf.isEmpty() && PrintLoadedReportToPdf(c, options.printPdf, options.printPages) != 0)
+        status = 1;
+    if (options.quit) {
+        if (tabulon::frmReportOutPut* w = c.existingWindow())
+            w->close();
+    }
+    return status;
+}

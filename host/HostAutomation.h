@@ -1,0 +1,18 @@
+#pragma once
+// What the host does for the user in an automated run.
+
+#include "HostOptions.h"
+
+#include "platform/MessageBox.h"
+
+#include <memory>
+
+namespace tabulon {
+class Component;
+}
+
+// Answers Yes to questions and OK otherwise, printing every box to standard error.
+std::unique_ptr<tabulon::MessageBox> MakeHostMessageBox();
+
+// Runs the steps the options ask for; returns the process status (0 when all went well).
+int RunHostAutomation(tabulon::Component& c, const HostOptions& options);

@@ -1,0 +1,247 @@
+#include "window/PageExport.h"
+
+#include "outside/ImageEncoder.h"
+#include "platform/MessageBox.h"
+#include "platform/Paths.h"
+#include "platform/PreviewPanes.h"
+#include "toolkit/Dispatcher.h"
+#include "toolkit/ErrorReporter.h"
+#include "window/Component.h"
+#include "window/PaneSurface.h"
+#include "window/PreviewPane.h"
+#include "window/frmReportOutPut.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+
+namespace tabulon {
+
+namespace {
+
+// The title of every box this command shows about its own failures.
+const QString SaveContext = QStringLiteral("JPG方式保存报表内容");
+
+QString twoDigits(const QString& number)
+{
+    return (QStringLiteral("00") + number).right(2);
+}
+
+QString imageFolder(const Component& c)
+{
+    return c.state.SystemPath + QStringLiteral("ReportFile\\Rpic");
+}
+
+// Restores everything the command changes, on every way out of it.
+class ViewRestorer {
+public:
+    explicit ViewRestorer(Component& c, const PageDrawer& draw)
+        : c_(c), draw_(draw), page_(c.state.CurrentPage), left_(c.canvas.LeftMargin),
+          top_(c.canvas.TopMargin), scale_(c.canvas.PageScale) {}
+    ~ViewRestorer()
+    {
+        if (busy_)
+            QGuiApplication::restoreOverrideCursor();
+        Canvas& cv = c_.canvas;
+        c_.state.CurrentPage = page_;
+        cv.LeftMargin = left_;
+        cv.TopMargin = top_;
+        cv.PageScale = scale_;
+        cv.OutputTarget = nullptr;
+        cv.PrintMode = 0;
+        frmReportOutPut* w = c_.existingWindow();
+        if (PreviewPanes* panes = c_.panes())
+            panes->clearpicture();
+        try {
+            draw_(c_);
+        } catch (const ReportError& e) {
+            ShowError(c_, SaveContext, e);
+        } catch (...) {
+            // The preview is drawn again at the next command.
+        }
+        if (w) {
+            w->intbuttonmanu();
+            for (int i = 0; i < 4; ++i)
+                w->pane(i)->show();
+        }
+    }
+    void hidePanes()
+    {
+        if (frmReportOutPut* w = c_.existingWindow()) {
+            for (int i = 0; i < 4; ++i)
+                w->pane(i)->hide();
+        }
+    }
+    void showBusy()
+    {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+        busy_ = true;
+    }
+
+private:
+    Component& c_;
+    const PageDrawer& draw_;
+    std::int16_t page_;
+    std::int16_t left_;
+    std::int16_t top_;
+    Decimal4 scale_;
+    bool busy_ = false;
+};
+
+// Draws page `page` off screen at scale 1; false when the page failed (it is reported).
+bool drawPage(Component& c, const PageDrawer& draw, int page, QImage& image)
+{
+    image.fill(Qt::white);
+    Canvas& cv = c.canvas;
+    c.state.CurrentPage = static_cast<std::int16_t>(page);
+    std::unique_ptr<Surface> surface = MakeImageSurface(image);
+    cv.OutputTarget = surface.get();
+    cv.PrintMode = -1;
+    cv.PageScale = Decimal4::fromInt(1);
+    cv.LeftMargin = ExportMargin;
+    cv.TopMargin = ExportMargin;
+    bool drawn = false;
+    try {
+        drawn = draw(c);
+    } catch (...) {
+        cv.OutputTarget = nullptr;
+        throw;
+    }
+    cv.OutputTarget = nullptr;
+    // A page that moved the report elsewhere is not this page's image either.
+    return drawn && c.state.CurrentPage == page;
+}
+
+// Writes, encodes and deletes one bitmap; raises ReportError with a clear cause. No
+// bitmap is left behind on any path.
+void savePage(const QImage& image, const QString& bmpPath, ImageEncoder& encoder)
+{
+    const QString native = NativePath(bmpPath);
+    const auto removeBitmap = [&native] { QFile::remove(native); };
+    if (!image.save(native, "BMP")) {
+        removeBitmap();
+        throw ReportError(75, QStringLiteral("不能写入位图文件: ") + native);
+    }
+    try {
+        encoder.JpegEncoder(bmpPath);
+    } catch (...) {
+        removeBitmap();
+        throw;
+    }
+    if (!QFile::remove(native) && QFile::exists(native))
+        throw ReportError(75, QStringLiteral("不能删除位图文件: ") + native);
+}
+
+}  // namespace
+
+QString SaveConfirmationText(const QString& systemPath)
+{
+    return QStringLiteral("此功能是将报表内容生成JPG文件,") + QStringLiteral("\r\n") + QStringLiteral("文件保存在") +
+           systemPath + QStringLiteral("ReportFile\\Rpic\\中,") + QStringLiteral("\r\n") +
+           QStringLiteral("写入文件需花费约2-5分钟,确实保存吗?");
+}
+
+int ExportPageCount(const Component& c)
+{
+    switch (c.state.ReportKind) {
+    case MonthlySurfaceReport: {
+        static const int pages[] = {13, 30, 37, 29, 22};
+        const int k = c.state.StationKind;
+        return k >= 1 && k <= 5 ? pages[k - 1] : 0;
+    }
+    case MonthlyRadiationReport:
+        return std::max<int>(0, c.state.PageCount);
+    case YearlySurfaceReport:
+        return 6;
+    default:
+        return 0;
+    }
+}
+
+QString PageImageName(const Component& c, int page, QString* problem)
+{
+    const ReportTables& t = c.tables;
+    QString base;
+    try {
+        switch (c.state.ReportKind) {
+        case MonthlySurfaceReport:
+            base = QStringLiteral("A") + t.AfilePara(7).toString() + t.AfilePara(2).toString() +
+                   twoDigits(t.AfilePara(3).toString());
+            break;
+        case MonthlyRadiationReport:
+            base = QStringLiteral("R") + t.RfilePara(7).toString() + t.RfilePara(2).toString() +
+                   twoDigits(t.RfilePara(3).toString());
+            break;
+        case YearlySurfaceReport:
+            base = QStringLiteral("Y") + t.YfilePara(5).toString() + t.YfilePara(2).toString();
+            break;
+        default:
+            break;
+        }
+    } catch (const ReportError&) {
+        base.clear();
+    }
+    const QString name = base + u'_' + twoDigits(QString::number(page)) + QStringLiteral(".bmp");
+    // A header field with a separator or ".." would put the file somewhere else.
+    if (base.size() <= 1 || !IsPlainFileName(name) || name.contains(QStringLiteral(".."))) {
+        if (problem)
+            *problem = QStringLiteral("报表文件头中的台站号或年月不能用作文件名: ") + name;
+        return {};
+    }
+    return name;
+}
+
+ExportResult SaveReportPages(Component& c)
+{
+    return SaveReportPages(c, [](Component& comp) {
+        if (comp.canvas.PrintMode == 0) {
+            PrintReportPage(comp);
+            return true;
+        }
+        return DrawCurrentPage(comp);
+    });
+}
+
+ExportResult SaveReportPages(Component& c, const PageDrawer& draw)
+{
+    ExportResult result;
+    ViewRestorer restore(c, draw);
+    try {
+        std::unique_ptr<ImageEncoder> encoder = c.objects().Create<ImageEncoder>(ProgId::ImageEncoder);
+
+        const int answer =
+            c.messages().show(SaveConfirmationText(c.state.SystemPath), QStringLiteral("询问"), MsgStyle::YesNoQuestion);
+        if (answer != MsgAnswer::Yes)
+            return result;
+        result.confirmed = true;
+
+        const int pages = ExportPageCount(c);
+        QString problem;
+        if (pages > 0 && PageImageName(c, 1, &problem).isEmpty())
+            throw ReportError(ErrorNumber::InvalidProcedureCall, problem);
+
+        const QString folder = NativePath(imageFolder(c));
+        if (!QDir(folder).exists() && !QDir().mkdir(folder))
+            throw ReportError(ErrorNumber::PathNotFound, QStringLiteral("不能建立文件夹: ") + folder);
+
+        restore.hidePanes();
+        restore.showBusy();
+        QImage image = MakeTwipsImage(ExportWidth, ExportHeight, 0xFFFFFF);
+        // Its own page counter: a failed page is skipped, never saved under another name.
+        for (int page = 1; page <= pages; ++page) {
+            if (!drawPage(c, draw, page, image)) {
+                ++result.failed;
+                continue;
+            }
+            savePage(image, imageFolder(c) + u'\\' + PageImageName(c, page), *encoder);
+            ++result.saved;
+        }
+    } catch (const ReportError& e) {
+        ShowError(c, SaveContext, e);
+        result.aborted = true;
+    }
+    return result;
+}
+
+}  // namespace tabulon

@@ -1,0 +1,92 @@
+// The whole road on the bundled sample data: the host's call, a load, paging and saving
+// every page, with the real page dispatch and the real encoder.
+
+#include "window/ClsTabulon.h"
+#include "window/DataLoader.h"
+#include "window/PageExport.h"
+#include "window/PreviewPane.h"
+#include "WindowFixture.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QMenu>
+#include <QSet>
+
+namespace tabulon {
+namespace {
+
+class ReportRoad : public WindowFixture {
+protected:
+    ReportRoad()
+    {
+        const QString sample = QStringLiteral(TABULON_SOURCE_DIR "/data/sample/system");
+        QDirIterator it(sample, QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext()) {
+            const QString from = it.next();
+            const QString to = systemPath + QDir(sample).relativeFilePath(from);
+            QDir().mkpath(QFileInfo(to).path());
+            QFile::copy(from, to);
+        }
+    }
+    void load(const QString& name) { LoadReportFile(*c, systemPath + "ReportFile\\", name); }
+    QStringList rpic(const QString& filter) const
+    {
+        return QDir(systemPath + "ReportFile/Rpic").entryList({filter}, QDir::Files, QDir::Name);
+    }
+};
+
+TEST_F(ReportRoad, LoadPageAndSaveAMonthlyReport)
+{
+    ClsTabulon(*c).MonthTabulon(systemPath, "");
+    frmReportOutPut& w = *c->existingWindow();
+    w.Form_Activate();
+    load("A54511-200303.TXT");
+    ASSERT_EQ(c->state.StationKind, ManualStation);
+    ASSERT_EQ(c->state.PageCount, 13);
+    EXPECT_TRUE(w.toolbarButton("Save")->isEnabled());
+    EXPECT_EQ(w.pageMenu("NextPage")->actions().size(), 12);
+    EXPECT_GT(w.PaneWidth(3), 0);   // the cover is on screen
+
+    w.mnuPrevPage_Click();
+    const int shown = c->state.CurrentPage;   // the last page, or where a failing page led
+    messages->shown.clear();
+
+    const ExportResult r = SaveReportPages(*c);
+    EXPECT_TRUE(r.confirmed);
+    EXPECT_FALSE(r.aborted);
+    EXPECT_EQ(r.saved + r.failed, 13);
+    EXPECT_GE(r.saved, 1);
+    // Every image is a page of its own name; no bitmap is left.
+    QSet<QString> expected;
+    for (int p = 1; p <= 13; ++p)
+        expected << QStringLiteral("A54511200303_%1.jpg").arg(p, 2, 10, QChar(u'0'));
+    const QStringList jpgs = rpic("*.jpg");
+    EXPECT_EQ(jpgs.size(), r.saved);
+    for (const QString& f : jpgs)
+        EXPECT_TRUE(expected.contains(f)) << f.toStdString();
+    EXPECT_TRUE(rpic("*.bmp").isEmpty());
+    // The question first; the export itself reported no failure of its own.
+    EXPECT_EQ(messages->shown.front().title, QStringLiteral("询问"));
+    EXPECT_FALSE(messages->titles().contains(QStringLiteral("JPG方式保存报表内容")));
+    EXPECT_EQ(c->state.CurrentPage, shown);
+    EXPECT_EQ(c->canvas.PrintMode, 0);
+    EXPECT_EQ(c->canvas.LeftMargin, 0);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_FALSE(w.pane(i)->isHidden());
+}
+
+TEST_F(ReportRoad, TheYearlyReportSavesSixNamedPages)
+{
+    ClsTabulon(*c).YearTabluon(systemPath, "");
+    c->existingWindow()->Form_Activate();
+    load("Y54511-2003.TXT");
+    ASSERT_EQ(c->state.PageCount, 6);
+    const ExportResult r = SaveReportPages(*c);
+    EXPECT_EQ(r.saved + r.failed, 6);
+    for (const QString& f : rpic("*.jpg"))
+        EXPECT_TRUE(f.startsWith("Y545112003_0")) << f.toStdString();
+}
+
+}  // namespace
+}  // namespace tabulon
