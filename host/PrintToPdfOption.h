@@ -14,5 +14,6 @@ class Component;
 bool ParsePageList(const QString& text, std::vector<int>& pages);
 
 // Prints the pages (every page when none are given) and lists the files written on standard
-// output; returns 0, or 1 after telling on standard error why nothing was printed.
+// output; returns 0, or 1 after telling on standard error why nothing was printed (a page
+// the report has not got).
 int PrintLoadedReportToPdf(tabulon::Component& c, const QString& pdfPath, const std::vector<int>& pages);
