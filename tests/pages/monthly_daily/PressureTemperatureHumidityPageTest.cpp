@@ -169,3 +169,54 @@ TEST_F(PressureTemperatureHumidityPage, AnErrorIsReportedOnceAndStillEndsThePrin
     EXPECT_EQ(printer.endDocCount(), 1);
     EXPECT_FALSE(printer.hasText(QStringLiteral("-1-")));
 }
+
+TEST_F(PressureTemperatureHumidityPage, LowerBlocksPentadsFillersAndExtremes)
+{
+    CanvasCallRecorder rec(c.canvas);
+    PrintPressureTemperatureHumidity(c);
+    auto only = [&](double x, double y) {
+        const auto cells = CellsAt(rec, x, y);
+        EXPECT_EQ(cells.size(), 1u) << x << "," << y;
+        return cells.empty() ? CanvasCall{} : cells[0];
+    };
+
+    // Pentads 1-3 down the first column pair, 4-6 down the second, each value right of its label.
+    const struct {
+        const char* label;
+        double x, y;
+    } pentads[] = {{"1", 8854, 11990}, {"2", 8854, 12310}, {"3", 8854, 12630},
+                   {"4", 9976, 11990}, {"5", 9976, 12310}, {"6", 9976, 12630}};
+    for (int n = 0; n < 6; ++n) {
+        EXPECT_EQ(only(pentads[n].x, pentads[n].y).text, QLatin1String(pentads[n].label));
+        const CanvasCall value = only(pentads[n].x + 561, pentads[n].y);
+        EXPECT_EQ(value.text, QString::number(309 + n));   // AMonthStat(9..14)
+        EXPECT_EQ(value.textAlign, 2);
+    }
+
+    // The wet-bulb block has fillers only in the first two ten-day rows; the third is the caption.
+    EXPECT_EQ(only(8854, 4310).text, QStringLiteral("---"));
+    EXPECT_EQ(only(10537, 7830).text, QStringLiteral("---"));
+    EXPECT_EQ(only(8854, 11670).text, QStringLiteral("候平均气温"));
+
+    // Vapour-pressure dates in their own boxes.
+    EXPECT_TRUE(rec.contains(R"(PrintCell(-1, "日期", 701, 320, 11098, 12630))"));
+    EXPECT_TRUE(rec.contains(R"(PrintCell(-1, "316", 701, 320, 11799, 12630))"));
+    EXPECT_TRUE(rec.contains(R"(PrintCell(-1, "318", 701, 320, 13201, 12630))"));
+
+    // Humidity: centred fillers beside right-aligned extremes and means.
+    EXPECT_EQ(only(13903, 12310).text, QStringLiteral("---"));
+    EXPECT_EQ(only(13903, 12310).textAlign, 0);
+    EXPECT_EQ(only(16708, 12310).text, QStringLiteral("319"));
+    EXPECT_EQ(only(16708, 12310).textAlign, 2);
+    EXPECT_EQ(only(16708, 12630).text, QStringLiteral("320"));
+    EXPECT_EQ(only(16708, 4310).text, QStringLiteral("---"));
+    EXPECT_EQ(only(16708, 4310).textAlign, 0);
+    EXPECT_EQ(only(16147, 4310).textAlign, 2);
+
+    // Dew point: right-aligned fillers in every statistic row.
+    for (double y : {4310.0, 7830.0, 11670.0, 11990.0, 12310.0, 12630.0}) {
+        const CanvasCall filler = only(18952, y);
+        EXPECT_EQ(filler.text, QStringLiteral("---")) << y;
+        EXPECT_EQ(filler.textAlign, 2) << y;
+    }
+}
