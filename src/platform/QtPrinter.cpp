@@ -1,5 +1,7 @@
 #include "platform/QtPrinter.h"
 
+#include "platform/PainterSurface.h"
+
 #include "toolkit/ReportError.h"
 
 #include <QDir>
@@ -20,6 +22,13 @@ constexpr double TwipsPerMillimetre = 1440 / 25.4;
 {
     throw ReportError::invalidPropertyValue();
 }
+
+// EndDoc sends the job; the next job is asked the font size as asked, since the device
+// snaps it the same way again.
+ReopeningSurface::Rules JobRules(std::function<void()> finishJob)
+{
+    return {.endDocCloses = true, .finish = std::move(finishJob), .reaskFontSizeAsAsked = true};
+}
 }  // namespace
 
 QString PdfJobFileName(const QString& pdfPath, int job)
@@ -33,7 +42,7 @@ QtPrinter::QtPrinter(const QPrinterInfo& info)
     : printer_(info, QPrinter::HighResolution),
       name_(info.printerName()),
       port_(info.location()),
-      surface_([this]() -> QPaintDevice& { return startJob(); }, [this] { finishJob(); })
+      surface_([this] { return startJob(); }, JobRules([this] { finishJob(); }))
 {
 }
 
@@ -42,7 +51,7 @@ QtPrinter::QtPrinter(const QString& deviceName, const QString& pdfPath)
       name_(deviceName),
       port_(pdfPath),
       pdfPath_(pdfPath),
-      surface_([this]() -> QPaintDevice& { return startJob(); }, [this] { finishJob(); })
+      surface_([this] { return startJob(); }, JobRules([this] { finishJob(); }))
 {
     printer_.setOutputFormat(QPrinter::PdfFormat);
     // A file has no unprintable border: the page starts at the paper's corner.
@@ -138,7 +147,7 @@ bool QtPrinter::SelectPaperForm(const PaperForm& form)
     return printer_.setPageSize(size);
 }
 
-QPaintDevice& QtPrinter::startJob()
+std::unique_ptr<Surface> QtPrinter::startJob()
 {
     if (!pdfPath_.isEmpty()) {
         // Written beside its final name and renamed when complete, so no half file is left.
@@ -146,7 +155,7 @@ QPaintDevice& QtPrinter::startJob()
         printer_.setOutputFileName(partFile_);
     }
     printer_.setDocName(name_);
-    return printer_;
+    return std::make_unique<PainterSurface>(printer_);
 }
 
 void QtPrinter::finishJob()

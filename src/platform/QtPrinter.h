@@ -4,7 +4,7 @@
 
 #include "platform/PaperForms.h"
 #include "platform/Printer.h"
-#include "platform/PrinterJobSurface.h"
+#include "platform/ReopeningSurface.h"
 
 #include <QPrinter>
 #include <QStringList>
@@ -39,7 +39,9 @@ public:
     QPrinter& device() { return printer_; }
 
 private:
-    QPaintDevice& startJob();
+    // Prepares the device for a new job (output file, page settings) and paints on it.
+    std::unique_ptr<Surface> startJob();
+    // Runs after the job's painter has ended (for example to publish the file).
     void finishJob();
     QSizeF paperTwips() const;
     void setOrientedSize(double widthTwips, double heightTwips);
@@ -50,7 +52,9 @@ private:
     QString pdfPath_;         // empty: a CUPS queue
     QString partFile_;        // the job being written, renamed when the job ends
     QStringList jobFiles_;
-    PrinterJobSurface surface_;
+    // One painter per print job, opened on the first drawing call after EndDoc; EndDoc
+    // sends the job. The font chosen last is kept from job to job, as a printer keeps it.
+    ReopeningSurface surface_;
 };
 
 // PDF file name of job n: "dir/report.pdf" -> "dir/report-n.pdf".

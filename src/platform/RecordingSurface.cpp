@@ -3,7 +3,9 @@
 #include "toolkit/ReportError.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace tabulon {
 
@@ -12,6 +14,15 @@ double snapLike96Dpi(double points)
 {
     const double px = std::max(1.0, std::floor(points * 96.0 / 72.0 + 0.5));
     return px * 72.0 / 96.0;
+}
+
+// The records that pass the test, in order.
+template <typename Record, typename Keep>
+std::vector<Record> select(const std::vector<Record>& records, Keep keep)
+{
+    std::vector<Record> out;
+    std::copy_if(records.begin(), records.end(), std::back_inserter(out), keep);
+    return out;
 }
 }  // namespace
 
@@ -83,11 +94,9 @@ void RecordingSurface::clear()
 
 std::vector<RecordedText> RecordingSurface::textsEqualTo(const QString& text) const
 {
-    std::vector<RecordedText> out;
-    for (const RecordedText& t : texts_)
-        if (t.text == text)
-            out.push_back(t);
-    return out;
+    return select(texts_, [&](const RecordedText& t) {
+        return t.text == text;
+    });
 }
 
 const RecordedText* RecordingSurface::findText(const QString& text) const
@@ -100,20 +109,16 @@ const RecordedText* RecordingSurface::findText(const QString& text) const
 
 std::vector<RecordedText> RecordingSurface::textsContaining(const QString& fragment) const
 {
-    std::vector<RecordedText> out;
-    for (const RecordedText& t : texts_)
-        if (t.text.contains(fragment))
-            out.push_back(t);
-    return out;
+    return select(texts_, [&](const RecordedText& t) {
+        return t.text.contains(fragment);
+    });
 }
 
 std::vector<RecordedText> RecordingSurface::textsInBox(double x, double y, double w, double h) const
 {
-    std::vector<RecordedText> out;
-    for (const RecordedText& t : texts_)
-        if (t.x >= x && t.x < x + w && t.y >= y && t.y < y + h)
-            out.push_back(t);
-    return out;
+    return select(texts_, [&](const RecordedText& t) {
+        return t.x >= x && t.x < x + w && t.y >= y && t.y < y + h;
+    });
 }
 
 QString RecordingSurface::joinedTexts(const QString& separator) const
@@ -126,40 +131,32 @@ QString RecordingSurface::joinedTexts(const QString& separator) const
 
 std::vector<RecordedLine> RecordingSurface::horizontalLinesAt(double y, double tolerance) const
 {
-    std::vector<RecordedLine> out;
-    for (const RecordedLine& l : lines_)
-        if (l.isHorizontal() && std::fabs(l.y1 - y) <= tolerance)
-            out.push_back(l);
-    return out;
+    return select(lines_, [&](const RecordedLine& l) {
+        return l.isHorizontal() && std::fabs(l.y1 - y) <= tolerance;
+    });
 }
 
 std::vector<RecordedLine> RecordingSurface::verticalLinesAt(double x, double tolerance) const
 {
-    std::vector<RecordedLine> out;
-    for (const RecordedLine& l : lines_)
-        if (l.isVertical() && std::fabs(l.x1 - x) <= tolerance)
-            out.push_back(l);
-    return out;
+    return select(lines_, [&](const RecordedLine& l) {
+        return l.isVertical() && std::fabs(l.x1 - x) <= tolerance;
+    });
 }
 
 std::vector<RecordedLine> RecordingSurface::horizontalLinesCrossing(double x, double y1, double y2) const
 {
-    std::vector<RecordedLine> out;
-    for (const RecordedLine& l : lines_)
-        if (l.isHorizontal() && l.y1 >= y1 && l.y1 <= y2 && x >= std::min(l.x1, l.x2)
-            && x <= std::max(l.x1, l.x2))
-            out.push_back(l);
-    return out;
+    return select(lines_, [&](const RecordedLine& l) {
+        return l.isHorizontal() && l.y1 >= y1 && l.y1 <= y2 && x >= std::min(l.x1, l.x2)
+               && x <= std::max(l.x1, l.x2);
+    });
 }
 
 std::vector<RecordedLine> RecordingSurface::verticalLinesCrossing(double y, double x1, double x2) const
 {
-    std::vector<RecordedLine> out;
-    for (const RecordedLine& l : lines_)
-        if (l.isVertical() && l.x1 >= x1 && l.x1 <= x2 && y >= std::min(l.y1, l.y2)
-            && y <= std::max(l.y1, l.y2))
-            out.push_back(l);
-    return out;
+    return select(lines_, [&](const RecordedLine& l) {
+        return l.isVertical() && l.x1 >= x1 && l.x1 <= x2 && y >= std::min(l.y1, l.y2)
+               && y <= std::max(l.y1, l.y2);
+    });
 }
 
 }  // namespace tabulon

@@ -106,6 +106,34 @@ struct Commit {
     bool done = false;
 };
 
+// The file's tables are taken: the report opens on its first page.
+void OpenOnFirstPage(Component& c, Commit& commit)
+{
+    c.state.CurrentPage = 1;
+    commit.done = true;
+    ShowFirstPage(c);
+}
+
+// Takes the tables of a file read whole, whose kind sets the layout and page count. A file
+// of no known kind is never drawn in the layout of the report shown before: it is refused
+// while a report is shown.
+template <typename Tables>
+void TakeKindedFile(Component& c, Tables&& read, std::optional<std::int16_t> kind,
+                    std::optional<std::int16_t> (*pageCountOf)(std::int16_t), void (*refuse)(Component&),
+                    Commit& commit)
+{
+    if (!kind && c.state.StationKind != 0) {
+        refuse(c);
+        return;
+    }
+    static_cast<Tables&>(c.tables) = std::move(read);
+    if (kind) {
+        c.state.StationKind = *kind;
+        c.state.PageCount = *pageCountOf(*kind);
+    }
+    OpenOnFirstPage(c, commit);
+}
+
 void LoadAFile(Component& c, const QString& path, Commit& commit)
 {
     ATables a;
@@ -127,19 +155,7 @@ void LoadAFile(Component& c, const QString& path, Commit& commit)
                                     AStatisticsList::of(a), a.AStatResult);
     }
     const std::optional<std::int16_t> kind = StationKindOf(a.AfilePara, a.AfileMode);
-    // A file of no known layout is never drawn in the layout of the report shown before.
-    if (!kind && c.state.StationKind != 0) {
-        RefuseAFile(c);
-        return;
-    }
-    static_cast<ATables&>(c.tables) = std::move(a);
-    if (kind) {
-        c.state.StationKind = *kind;
-        c.state.PageCount = *SurfacePageCount(*kind);
-    }
-    c.state.CurrentPage = 1;
-    commit.done = true;
-    ShowFirstPage(c);
+    TakeKindedFile(c, std::move(a), kind, SurfacePageCount, RefuseAFile, commit);
 }
 
 void LoadRFile(Component& c, const QString& path, Commit& commit)
@@ -171,18 +187,7 @@ void LoadRFile(Component& c, const QString& path, Commit& commit)
     for (std::int16_t k = 1; k <= 3; ++k)
         if (classValue == k)
             radiationClass = k;
-    if (!radiationClass && c.state.StationKind != 0) {
-        RefuseRFile(c);
-        return;
-    }
-    static_cast<RTables&>(c.tables) = std::move(r);
-    if (radiationClass) {
-        c.state.StationKind = *radiationClass;
-        c.state.PageCount = *RadiationPageCount(*radiationClass);
-    }
-    c.state.CurrentPage = 1;
-    commit.done = true;
-    ShowFirstPage(c);
+    TakeKindedFile(c, std::move(r), radiationClass, RadiationPageCount, RefuseRFile, commit);
 }
 
 void LoadYFile(Component& c, const QString& path, Commit& commit)
@@ -202,9 +207,7 @@ void LoadYFile(Component& c, const QString& path, Commit& commit)
                           MsgStyle::Critical);
     static_cast<YTables&>(c.tables) = std::move(y);
     c.state.PageCount = 6;
-    c.state.CurrentPage = 1;
-    commit.done = true;
-    ShowFirstPage(c);
+    OpenOnFirstPage(c, commit);
 }
 
 }  // namespace

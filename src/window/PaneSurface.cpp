@@ -1,7 +1,6 @@
 #include "window/PaneSurface.h"
 
 #include "platform/PainterSurface.h"
-#include "toolkit/ReportError.h"
 
 #include <cmath>
 
@@ -24,68 +23,9 @@ std::unique_ptr<Surface> MakeImageSurface(QImage& image)
     return std::make_unique<PainterSurface>(image);
 }
 
-Surface& PaneSurface::inner()
+ReopeningSurface::Rules PaneSurfaceRules()
 {
-    if (!inner_) {
-        inner_ = MakeImageSurface(image_);
-        try {
-            if (!fontName_.isEmpty())
-                inner_->SetFontName(fontName_);
-            if (fontSize_ > 0)
-                inner_->SetFontSize(fontSize_);
-        } catch (const ReportError&) {
-            // The font was accepted before; a new painter keeps its own default then.
-        }
-    }
-    return *inner_;
-}
-
-void PaneSurface::Line(double x1, double y1, double x2, double y2)
-{
-    inner().Line(x1, y1, x2, y2);
-}
-
-void PaneSurface::Print(const QString& text)
-{
-    Surface& s = inner();
-    s.CurrentX = CurrentX;
-    s.CurrentY = CurrentY;
-    s.Print(text);
-    CurrentX = s.CurrentX;
-    CurrentY = s.CurrentY;
-}
-
-double PaneSurface::TextWidth(const QString& text)
-{
-    return inner().TextWidth(text);
-}
-
-double PaneSurface::TextHeight(const QString& text)
-{
-    return inner().TextHeight(text);
-}
-
-void PaneSurface::SetFontName(const QString& family)
-{
-    inner().SetFontName(family);
-    fontName_ = family;
-}
-
-QString PaneSurface::FontName() const
-{
-    return inner_ ? inner_->FontName() : fontName_;
-}
-
-void PaneSurface::SetFontSize(double points)
-{
-    Surface& s = inner();
-    s.SetFontSize(points);
-    fontSize_ = s.FontSize();
-}
-
-double PaneSurface::FontSize() const
-{
-    return inner_ ? inner_->FontSize() : fontSize_;
+    return {.toleratesFontRefusal = true};
 }
 
 }  // namespace tabulon

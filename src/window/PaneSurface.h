@@ -1,8 +1,9 @@
 #pragma once
 // Drawing surfaces over a backing image. A pane's surface must stay the same object while
 // the image behind it is replaced (resized or blanked), because renderers keep pointing
-// OutputTarget at it; PaneSurface is that stable front, recreating its painter as needed.
+// OutputTarget at it: a ReopeningSurface with PaneSurfaceRules() is that stable front.
 
+#include "platform/ReopeningSurface.h"
 #include "platform/Surface.h"
 
 #include <QImage>
@@ -20,30 +21,9 @@ QImage MakeTwipsImage(double widthTwips, double heightTwips, QRgb background);
 // The one place that makes the surface drawing on an image.
 std::unique_ptr<Surface> MakeImageSurface(QImage& image);
 
-class PaneSurface : public Surface {
-public:
-    explicit PaneSurface(QImage& image) : image_(image) {}
-
-    // Ends drawing on the image; call before the image is replaced or blanked. The next
-    // drawing call starts a new painter with the font last chosen.
-    void release() { inner_.reset(); }
-
-    void Line(double x1, double y1, double x2, double y2) override;
-    void Print(const QString& text) override;
-    double TextWidth(const QString& text) override;
-    double TextHeight(const QString& text) override;
-    void SetFontName(const QString& family) override;
-    QString FontName() const override;
-    void SetFontSize(double points) override;
-    double FontSize() const override;
-
-private:
-    Surface& inner();
-
-    QImage& image_;
-    std::unique_ptr<Surface> inner_;
-    QString fontName_;
-    double fontSize_ = 0;
-};
+// How a pane's front re-opens on its image: the font comes back as the last painter took
+// it, a refusal leaves the new painter in its own default, and EndDoc does nothing.
+// Call release() on the front before the image is replaced or blanked.
+ReopeningSurface::Rules PaneSurfaceRules();
 
 }  // namespace tabulon

@@ -52,7 +52,7 @@ private:
     int index_;
     QRgb background_;
     QImage image_;
-    PaneSurface surface_{image_};
+    ReopeningSurface surface_{[this] { return MakeImageSurface(image_); }, PaneSurfaceRules()};
     double width_ = 0;
     double height_ = 0;
     int left_ = 0;

@@ -1,12 +1,15 @@
 #pragma once
-// Test doubles for the output: a surface that counts ended print jobs, and four preview
-// panes that remember their sizes.
+// Test doubles for the output: four preview panes that remember their sizes, over a surface
+// type of the test's choosing (RecordingPanes record what each pane drew), and a surface that
+// counts ended print jobs.
 
 #include "platform/PreviewPanes.h"
+#include "platform/RecordingSurface.h"
 #include "platform/Surface.h"
 #include "toolkit/ReportError.h"
 
 #include <array>
+#include <ostream>
 
 namespace tabulon::test {
 
@@ -35,34 +38,43 @@ private:
     double size_ = 9;
 };
 
-class FakePanes : public PreviewPanes {
-public:
-    FakePanes()
+struct PaneSize {
+    double width;
+    double height;
+    bool operator==(const PaneSize&) const = default;
+    friend std::ostream& operator<<(std::ostream& out, const PaneSize& s)
     {
-        for (auto& s : sizes)
-            s = {-1, -1};
+        return out << '(' << s.width << ", " << s.height << ')';
     }
+};
+
+// A pane never sized reads -1 each way.
+template <class PaneSurface>
+class Panes : public PreviewPanes {
+public:
+    Panes() { sizes.fill({-1, -1}); }
+
     Surface& Picqb(int index) override { return surfaces.at(static_cast<std::size_t>(index)); }
     void SizePane(int index, double width, double height) override
     {
         sizes.at(static_cast<std::size_t>(index)) = {width, height};
+        ++sizeCalls;
     }
     double PaneWidth(int index) const override { return sizes.at(static_cast<std::size_t>(index)).width; }
     double PaneHeight(int index) const override { return sizes.at(static_cast<std::size_t>(index)).height; }
     void clearpicture() override
     {
         ++cleared;
-        for (auto& s : sizes)
-            s = {0, 0};
+        sizes.fill({0, 0});
     }
 
-    struct Size {
-        double width;
-        double height;
-    };
-    std::array<JobSurface, 4> surfaces;
-    std::array<Size, 4> sizes{};
+    std::array<PaneSurface, 4> surfaces;
+    std::array<PaneSize, 4> sizes{};
+    int sizeCalls = 0;
     int cleared = 0;
 };
+
+using FakePanes = Panes<JobSurface>;
+using RecordingPanes = Panes<RecordingSurface>;
 
 }  // namespace tabulon::test

@@ -4,7 +4,7 @@
 
 #include "platform/MessageBox.h"
 #include "platform/RecordingSurface.h"
-#include "support/RecordingPanes.h"
+#include "support/FakePanes.h"
 #include "toolkit/CanvasObserver.h"
 #include "window/Component.h"
 
@@ -76,7 +76,7 @@ protected:
     ScriptedMessageBox* messages_;
     Component c;
     RecordingSurface printer;
-    RecordingPanes panes;
+    test::RecordingPanes panes;
 };
 
 // The PrintCell calls made at a logical position, whatever their size and text.

@@ -19,10 +19,10 @@ TEST_F(PageFrameVariants, YearlyPagesCollapseCornerAndColumnHeadingPanes)
     DrawInPasses(c, layout, [&](Pass pass) {
         c.canvas.PrintCell(0, QString::number(static_cast<int>(pass)), 500, 300, 0, 0);
     });
-    EXPECT_EQ(panes.sizes[0].first, 0);
-    EXPECT_EQ(panes.sizes[1].first, 0);
-    EXPECT_EQ(panes.sizes[2], std::make_pair(537.0, 6465.0));
-    EXPECT_EQ(panes.sizes[3], std::make_pair(9785.0, 8000.0));
+    EXPECT_EQ(panes.sizes[0].width, 0);
+    EXPECT_EQ(panes.sizes[1].width, 0);
+    EXPECT_EQ(panes.sizes[2], (test::PaneSize{537.0, 6465.0}));
+    EXPECT_EQ(panes.sizes[3], (test::PaneSize{9785.0, 8000.0}));
     // Each pass still draws into its own pane.
     for (int i = 0; i < 4; ++i)
         EXPECT_TRUE(panes.surfaces[static_cast<std::size_t>(i)].hasText(QString::number(i + 1))) << i;
@@ -36,8 +36,8 @@ TEST_F(PageFrameVariants, TextPagesDrawEverythingInTheBodyPane)
             PrintPageNumber(c, CommaItem(QStringLiteral("-8-,-25-,-32-,-24-,-17-"), 2));
     });
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(panes.sizes[static_cast<std::size_t>(i)].first, 0) << i;
-    EXPECT_EQ(panes.sizes[3], std::make_pair(19535.0, 16035.0));
+        EXPECT_EQ(panes.sizes[static_cast<std::size_t>(i)].width, 0) << i;
+    EXPECT_EQ(panes.sizes[3], (test::PaneSize{19535.0, 16035.0}));
     EXPECT_TRUE(panes.surfaces[3].hasText(QStringLiteral("-25-")));
 }
 

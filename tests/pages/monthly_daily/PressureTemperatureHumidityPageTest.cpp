@@ -132,10 +132,10 @@ TEST_F(PressureTemperatureHumidityPage, PreviewSizesEachPaneBeforeDrawingIntoIt)
 {
     usePreview("0.5");
     PrintPressureTemperatureHumidity(c);
-    EXPECT_EQ(panes.sizes[0], std::make_pair(535.0, 590.0));
-    EXPECT_EQ(panes.sizes[1], std::make_pair(9775.0, 590.0));
-    EXPECT_EQ(panes.sizes[2], std::make_pair(535.0, 6510.0));
-    EXPECT_EQ(panes.sizes[3], std::make_pair(9775.0, 8100.0));
+    EXPECT_EQ(panes.sizes[0], (test::PaneSize{535.0, 590.0}));
+    EXPECT_EQ(panes.sizes[1], (test::PaneSize{9775.0, 590.0}));
+    EXPECT_EQ(panes.sizes[2], (test::PaneSize{535.0, 6510.0}));
+    EXPECT_EQ(panes.sizes[3], (test::PaneSize{9775.0, 8100.0}));
     EXPECT_TRUE(panes.surfaces[0].hasText(QStringLiteral("日  期")));
     EXPECT_TRUE(panes.surfaces[1].hasText(QStringLiteral("本站气压(0.1hPa)")));
     EXPECT_TRUE(panes.surfaces[2].hasText(QStringLiteral("月极值")));
