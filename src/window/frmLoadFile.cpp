@@ -12,9 +12,12 @@
 #include <QFileInfo>
 #include <QFileSystemModel>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QTableWidgetItem>
+
+#include <memory>
 
 namespace tabulon {
 
@@ -62,6 +65,20 @@ frmLoadFile::frmLoadFile(Component& c, QWidget* parent, FileLoader loader)
     ui->treePath->setModel(folders_);
     for (int col = 1; col < folders_->columnCount(); ++col)
         ui->treePath->hideColumn(col);
+    // The model reads folders in the background, and every folder it fills above the chosen
+    // one moves it down: keep the chosen folder in view until the user scrolls or clicks
+    // in the tree.
+    auto following = std::make_shared<bool>(true);
+    const auto keepChosenInView = [this, following] {
+        const QModelIndex current = ui->treePath->currentIndex();
+        if (*following && current.isValid())
+            ui->treePath->scrollTo(current);
+    };
+    connect(folders_, &QFileSystemModel::directoryLoaded, this, keepChosenInView);
+    connect(folders_, &QAbstractItemModel::rowsInserted, this, keepChosenInView);
+    connect(folders_, &QAbstractItemModel::layoutChanged, this, keepChosenInView);
+    connect(ui->treePath->verticalScrollBar(), &QScrollBar::actionTriggered, this, [following] { *following = false; });
+    connect(ui->treePath, &QTreeView::pressed, this, [following] { *following = false; });
     connect(ui->treePath->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { treePath_PathChanged(folders_->filePath(current)); });
 
@@ -142,6 +159,12 @@ void frmLoadFile::SetUpGrid()
         table->setHorizontalHeaderItem(col, item);
         table->setColumnWidth(col, FileChooserGrid::ColumnWidths[static_cast<size_t>(col)] / TwipsPerPixel);
     }
+    // Wide enough for every column beside the vertical scroll bar, so the "√" column is
+    // never hidden behind a horizontal scroll.
+    int columns = 0;
+    for (int col = 0; col < FileChooserGrid::ColumnCount; ++col)
+        columns += table->columnWidth(col);
+    table->setMinimumWidth(columns + 2 * table->frameWidth() + table->verticalScrollBar()->sizeHint().width());
     ShowGrid();
 }
 

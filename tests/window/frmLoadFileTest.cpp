@@ -10,7 +10,11 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
+#include <QTreeView>
+#include <QElapsedTimer>
+#include <QFileSystemModel>
 #include <QTemporaryDir>
 #include <QKeyEvent>
 #include <gtest/gtest.h>
@@ -242,4 +246,38 @@ TEST_F(LoadFileDialog, AMissingStartFolderListsNothingAndStaysPut)
     QApplication::processEvents();
     EXPECT_EQ(PathBox(*d)->text(), data.path() + "/gone\\");
     EXPECT_EQ(writes.size(), 1u);
+}
+
+TEST_F(LoadFileDialog, EveryColumnShowsWithoutScrollingSideways)
+{
+    auto d = Open();
+    d->show();
+    QApplication::processEvents();
+    QTableWidget* table = Table(*d);
+    // The choice mark in the last column must be visible as soon as a row is chosen.
+    EXPECT_EQ(table->horizontalScrollBar()->maximum(), 0);
+    const int lastRight = table->columnViewportPosition(4) + table->columnWidth(4);
+    EXPECT_LE(lastRight, table->viewport()->width());
+    d->close();
+}
+
+TEST_F(LoadFileDialog, TheFolderTreeShowsTheListedFolder)
+{
+    auto d = Open();
+    d->show();
+    auto* tree = d->findChild<QTreeView*>("treePath");
+    ASSERT_NE(tree, nullptr);
+    ASSERT_TRUE(tree->currentIndex().isValid());
+    auto* folders = qobject_cast<QFileSystemModel*>(tree->model());
+    ASSERT_NE(folders, nullptr);
+    // The folders are read in the background, each read moving the rows below it: judge
+    // the view only once the reading has settled.
+    QElapsedTimer sinceLastRead, total;
+    sinceLastRead.start();
+    total.start();
+    QObject::connect(folders, &QFileSystemModel::directoryLoaded, d.get(), [&] { sinceLastRead.restart(); });
+    while (sinceLastRead.elapsed() < 500 && total.elapsed() < 8000)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_TRUE(tree->viewport()->rect().contains(tree->visualRect(tree->currentIndex())));
+    d->close();
 }
