@@ -1,5 +1,6 @@
 #include "toolkit/Dispatcher.h"
 
+#include "platform/PreviewPanes.h"
 #include "toolkit/DispatchTable.h"
 #include "toolkit/ErrorReporter.h"
 #include "toolkit/PageFrame.h"
@@ -46,13 +47,16 @@ void PrintReportPage(Component& c)
     bool failed = true;
     while (failed && tried < limit) {
         StepToNextPage(c.state);
-        c.window().clearpicture();
+        if (PreviewPanes* panes = c.panes())
+            panes->clearpicture();
         ++moved;
         ++tried;
         failed = !DrawCurrentPage(c);
     }
-    for (int i = 0; i < moved; ++i)
-        c.window().intbuttonmanu();
+    if (frmReportOutPut* w = c.existingWindow()) {
+        for (int i = 0; i < moved; ++i)
+            w->intbuttonmanu();
+    }
 }
 
 void PrintSelectedPages(Component& c, PageList& list, const PageSetupStep& setup)
