@@ -23,7 +23,7 @@ fi
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 status=0
-for run in "month A54511-200303.TXT" "radiation R54511-200303.TXT" "year Y54511-2003.TXT"; do
+for run in "month A54511-200303.TXT" "month A50953-200303.TXT" "radiation R54511-200303.TXT" "year Y54511-2003.TXT"; do
   set -- $run
   echo "No display: loading $2 and saving every page as an image."
   "$host" --report "$1" --sys "$sys/" --data "$data" --load "$data/$2" --save-all --quit || status=1
