@@ -61,10 +61,9 @@ TenDayPage RelativeHumidityPage(Component& c)
         cv.TextAlign = 0;
         l.PrintValue(c, QStringLiteral("---"), MinimumColumn, y);
     };
-    page.bottomRow = [&cv, &t, l] {
-        const QString cells[4] = {QStringLiteral("最小"), t.AMonthStat(19), QStringLiteral("日期"), t.AMonthStat(20)};
-        for (int k = 0; k < 4; ++k)
-            cv.PrintCell(-1, cells[k], 1368, TenDayLayout::RowHeight, 1020 + 1368 * k, l.extremesRowY(), 0);
+    page.bottomRow = [&c, &t, l] {
+        l.PrintExtremeCells(c, {QStringLiteral("最小"), t.AMonthStat(19), QStringLiteral("日期"), t.AMonthStat(20)},
+                            std::vector<double>(4, 1368));
     };
     page.columnRules = [&c, &cv, l] {
         l.DrawFixedHourRules(c, 710, 700, 12660);

@@ -48,11 +48,11 @@ TenDayPage StationPressurePage(Component& c)
         for (int k = 1; k <= 28; ++k)
             l.PrintValue(c, t.ADekadStat(period, k), k - 1, y);
     };
-    page.bottomRow = [&cv, &t, l] {
-        const QString cells[8] = {QStringLiteral("最高"), t.AMonthStat(1), QStringLiteral("日期"), t.AMonthStat(2),
-                                  QStringLiteral("最低"), t.AMonthStat(3), QStringLiteral("日期"), t.AMonthStat(4)};
-        for (int k = 0; k < 8; ++k)
-            cv.PrintCell(-1, cells[k], 1320, TenDayLayout::RowHeight, 1020 + 1320 * k, l.extremesRowY(), 0);
+    page.bottomRow = [&c, &t, l] {
+        l.PrintExtremeCells(c,
+                            {QStringLiteral("最高"), t.AMonthStat(1), QStringLiteral("日期"), t.AMonthStat(2),
+                             QStringLiteral("最低"), t.AMonthStat(3), QStringLiteral("日期"), t.AMonthStat(4)},
+                            std::vector<double>(8, 1320));
     };
     page.columnRules = [&c, &cv, l] {
         l.DrawFixedHourRules(c, 710, 710, 12660);

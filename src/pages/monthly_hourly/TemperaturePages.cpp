@@ -138,19 +138,14 @@ TenDayPage TemperaturePage(Component& c, int element)
         }
     };
 
-    page.bottomRow = [&cv, &t, l, e, element] {
+    page.bottomRow = [&c, &cv, &t, l, e, element] {
         const double y = l.extremesRowY();
         const double h = TenDayLayout::RowHeight;
         const int m = e.monthExtremes;
-        const QString cells[8] = {QStringLiteral("最高"), t.AMonthStat(m), QStringLiteral("日期"), t.AMonthStat(m + 1),
-                                  QStringLiteral("最低"), t.AMonthStat(m + 2), QStringLiteral("日期"), t.AMonthStat(m + 3)};
-        const QStringList widths = CutPieces(QStringLiteral("660 1320660 1320660 1320660 1320"), 4);
-        double x = 1020;
-        for (int k = 0; k < 8; ++k) {
-            const double w = widths[k].toDouble();
-            cv.PrintCell(-1, cells[k], w, h, x, y, 0);
-            x += w;
-        }
+        l.PrintExtremeCells(c,
+                            {QStringLiteral("最高"), t.AMonthStat(m), QStringLiteral("日期"), t.AMonthStat(m + 1),
+                             QStringLiteral("最低"), t.AMonthStat(m + 2), QStringLiteral("日期"), t.AMonthStat(m + 3)},
+                            {660, 1320, 660, 1320, 660, 1320, 660, 1320});
         if (element == Air) {
             cv.PrintCell(-1, QStringLiteral("候平均气温(4次)"), 2640, h, 8940, y, 0);
             for (int n = 1; n <= 6; ++n) {

@@ -140,6 +140,17 @@ void TenDayLayout::PrintValueAt(Component& c, const QString& text, double x, dou
     cv.PrintCell(cv.ShowGridLines, text, columnWidth, RowHeight, x, y, 0);
 }
 
+double TenDayLayout::PrintExtremeCells(Component& c, const QStringList& cells,
+                                       const std::vector<double>& widths) const
+{
+    double x = cellOrigin;
+    for (qsizetype k = 0; k < cells.size() && k < static_cast<qsizetype>(widths.size()); ++k) {
+        c.canvas.PrintCell(-1, cells[k], widths[k], RowHeight, x, extremesRowY(), 0);
+        x += widths[k];
+    }
+    return x;
+}
+
 void TenDayLayout::DrawFixedHourRules(Component& c, double top, double leftTop, double bottom) const
 {
     Canvas& cv = c.canvas;

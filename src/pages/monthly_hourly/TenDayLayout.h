@@ -120,6 +120,9 @@ struct TenDayLayout {
     void PrintValue(Component& c, const QString& text, int column, double y) const;
     // The same at an explicit x, for cells set off the column grid.
     void PrintValueAt(Component& c, const QString& text, double x, double y) const;
+    // Bordered cells side by side along the month-extreme row, from the value columns' left
+    // edge: cells[k] is widths[k] wide (current font and TextAlign). Returns the x after them.
+    double PrintExtremeCells(Component& c, const QStringList& cells, const std::vector<double>& widths) const;
     // The fixed-hour rules through the body: right side from `top`, left side from `leftTop`,
     // both down to `bottom`, LineWeight.
     void DrawFixedHourRules(Component& c, double top, double leftTop, double bottom) const;
