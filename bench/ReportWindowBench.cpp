@@ -6,7 +6,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
 #include "toolkit/Dispatcher.h"
-#include "window/Component.h"
+#include "report/Component.h"
 #include "window/DataLoader.h"
 #include "window/PageExport.h"
 #include "window/PaneSurface.h"

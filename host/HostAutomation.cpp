@@ -3,7 +3,7 @@
 #include "PrintToPdfOption.h"
 
 #include "platform/Paths.h"
-#include "window/Component.h"
+#include "report/Component.h"
 #include "window/DataLoader.h"
 #include "window/PageExport.h"
 #include "window/frmReportOutPut.h"

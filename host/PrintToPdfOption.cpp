@@ -1,6 +1,6 @@
 #include "PrintToPdfOption.h"
 
-#include "window/Component.h"
+#include "report/Component.h"
 #include "window/PrintRun.h"
 
 #include <QStringList>

@@ -6,7 +6,7 @@
 #include "HostAutomation.h"
 
 #include "window/ClsTabulon.h"
-#include "window/Component.h"
+#include "report/Component.h"
 
 #include <QApplication>
 #include <QTextStream>

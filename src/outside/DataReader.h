@@ -5,7 +5,7 @@
 // whose members stand in that order.
 
 #include "platform/ObjectFactory.h"
-#include "window/ReportTables.h"
+#include "report/ReportTables.h"
 
 #include <QString>
 #include <array>

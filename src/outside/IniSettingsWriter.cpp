@@ -3,7 +3,7 @@
 #include "outside/IniFile.h"
 #include "outside/SettingsWriter.h"
 #include "platform/Paths.h"
-#include "toolkit/ReportError.h"
+#include "report/ReportError.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 
 #include "outside/ImageEncoder.h"
 #include "platform/Paths.h"
-#include "toolkit/ReportError.h"
+#include "report/ReportError.h"
 
 #include <QFileInfo>
 #include <QImage>

@@ -3,7 +3,7 @@
 // then copied out table by table. Every copy checks the table's bounds against the data
 // before anything is allocated, so a damaged file fails cleanly instead of misfilling a table.
 
-#include "window/Table.h"
+#include "report/Table.h"
 
 #include <QString>
 #include <nlohmann/json.hpp>

@@ -1,6 +1,6 @@
 #include "platform/ObjectFactory.h"
 
-#include "toolkit/ReportError.h"
+#include "report/ReportError.h"
 
 namespace tabulon {
 

@@ -1,7 +1,7 @@
 #include "platform/PainterSurface.h"
 
 #include "platform/Fonts.h"
-#include "toolkit/ReportError.h"
+#include "report/ReportError.h"
 
 #include <QPaintDevice>
 #include <QPen>

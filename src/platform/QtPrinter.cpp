@@ -2,7 +2,7 @@
 
 #include "platform/PainterSurface.h"
 
-#include "toolkit/ReportError.h"
+#include "report/ReportError.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "platform/RecordingSurface.h"
 
-#include "toolkit/ReportError.h"
+#include "report/ReportError.h"
 
 #include <QStringList>
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "platform/ReopeningSurface.h"
 
-#include "toolkit/ReportError.h"
+#include "report/ReportError.h"
 
 namespace tabulon {
 

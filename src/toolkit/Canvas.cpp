@@ -2,7 +2,7 @@
 #include "toolkit/Canvas.h"
 
 #include "platform/Surface.h"
-#include "toolkit/ReportError.h"
+#include "report/ReportError.h"
 
 #include <exception>
 

@@ -3,7 +3,7 @@
 #include "toolkit/Numeric.h"
 #include "toolkit/PageFrame.h"
 #include "toolkit/Renderers.h"
-#include "window/Component.h"
+#include "report/Component.h"
 
 namespace tabulon {
 

@@ -1,6 +1,6 @@
 #include "toolkit/DispatchTable.h"
 
-#include "window/ReportState.h"
+#include "report/ReportState.h"
 
 #include <array>
 #include <span>

@@ -5,9 +5,7 @@
 #include "toolkit/ErrorReporter.h"
 #include "toolkit/PageFrame.h"
 #include "toolkit/PageSetup.h"
-#include "window/Component.h"
-#include "window/Navigation.h"
-#include "window/frmReportOutPut.h"
+#include "report/Component.h"
 
 #include <algorithm>
 #include <limits>
@@ -53,9 +51,9 @@ void PrintReportPage(Component& c)
         ++tried;
         failed = !DrawCurrentPage(c);
     }
-    if (frmReportOutPut* w = c.existingWindow()) {
+    if (c.pageMenusChanged) {
         for (int i = 0; i < moved; ++i)
-            w->intbuttonmanu();
+            c.pageMenusChanged();
     }
 }
 

@@ -1,6 +1,6 @@
 #include "toolkit/ErrorReporter.h"
 
-#include "window/Component.h"
+#include "report/Component.h"
 
 namespace tabulon {
 

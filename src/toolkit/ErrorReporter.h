@@ -1,7 +1,7 @@
 #pragma once
 // Reports a failed operation in a critical message box titled with what was being done.
 
-#include "toolkit/ReportError.h"
+#include "report/ReportError.h"
 
 #include <QString>
 

@@ -3,7 +3,7 @@
 #include "platform/PreviewPanes.h"
 #include "platform/Surface.h"
 #include "toolkit/ErrorReporter.h"
-#include "window/Component.h"
+#include "report/Component.h"
 
 #include <exception>
 

@@ -2,7 +2,7 @@
 // What every page renderer shares: the four drawing passes (corner, column headings,
 // row headings, body), the page number, the end of a printed page, and the error patterns.
 
-#include "toolkit/ReportError.h"
+#include "report/ReportError.h"
 
 #include <QString>
 #include <array>

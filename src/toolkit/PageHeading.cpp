@@ -1,6 +1,6 @@
 #include "toolkit/PageHeading.h"
 
-#include "window/Component.h"
+#include "report/Component.h"
 
 namespace tabulon {
 

@@ -2,9 +2,8 @@
 
 #include "platform/Printer.h"
 #include "toolkit/ErrorReporter.h"
-#include "window/Component.h"
-#include "window/frmReportOutPut.h"
-#include "window/mduCustomPrint.h"
+#include "report/Component.h"
+#include "toolkit/mduCustomPrint.h"
 
 namespace tabulon {
 
@@ -29,7 +28,7 @@ void ReportPageSetup(Component& c)
     Canvas& cv = c.canvas;
     try {
         Printer& printer = CurrentPrinter(c);
-        printer.SetOrientation(c.window().pOrientation);
+        printer.SetOrientation(c.state.Orientation);
         switch (cv.PaperKind) {
         case PaperA4:
             printer.SetPaperSize(PaperSizeCode::A4);

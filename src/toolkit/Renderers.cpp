@@ -1,6 +1,6 @@
 #include "toolkit/Renderers.h"
 
-#include "toolkit/ReportError.h"
+#include "report/ReportError.h"
 
 #include <map>
 

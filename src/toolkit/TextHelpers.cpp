@@ -1,12 +1,9 @@
 #include "toolkit/TextHelpers.h"
 
 #include "toolkit/Numeric.h"
-#include "toolkit/ReportError.h"
-#include "window/Component.h"
+#include "report/ReportError.h"
+#include "report/Component.h"
 
-#include <QApplication>
-#include <QKeyEvent>
-#include <QWidget>
 #include <array>
 #include <cmath>
 
@@ -165,15 +162,6 @@ void FormatSpellDates(QString& value, const QString& reportYear)
         fields[1] += u'/';
     }
     value = fields.join(QString());
-}
-
-void EnterToTab(std::int16_t& KeyAscii)
-{
-    if (KeyAscii != 13)
-        return;
-    KeyAscii = 0;
-    if (QWidget* focused = QApplication::focusWidget())
-        QCoreApplication::postEvent(focused, new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier));
 }
 
 QString GetField(const QString& s, const QString& sep, std::int32_t n)

@@ -28,10 +28,6 @@ void PrintBlankDayRows(Component& c, std::int16_t yEnd, std::int16_t x0, std::in
 void FormatSpellDates(Component& c, QString& value);
 void FormatSpellDates(QString& value, const QString& reportYear);
 
-// Key press filter for text boxes where Enter should move on: Enter (13) is swallowed
-// (KeyAscii becomes 0) and a Tab keystroke is posted to the focused widget.
-void EnterToTab(std::int16_t& KeyAscii);
-
 // Field n (counted from 1) of the trimmed text split at sep; "" for n < 1 or past the last
 // field. An empty separator yields the trimmed text as field 1 and "" for any other n.
 QString GetField(const QString& s, const QString& sep, std::int32_t n);

@@ -1,6 +1,6 @@
 #include "window/ClsTabulon.h"
 
-#include "window/Component.h"
+#include "report/Component.h"
 #include "window/frmReportOutPut.h"
 
 namespace tabulon {

@@ -4,7 +4,7 @@
 #include "toolkit/Dispatcher.h"
 #include "toolkit/ErrorReporter.h"
 #include "toolkit/Numeric.h"
-#include "window/Component.h"
+#include "report/Component.h"
 #include "window/frmReportOutPut.h"
 
 #include <new>

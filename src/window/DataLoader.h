@@ -4,7 +4,7 @@
 // over to the report window. The loaded report replaces the shown one only when the
 // whole load succeeded; otherwise the previous report stays intact and drawable.
 
-#include "window/Table.h"
+#include "report/Table.h"
 
 #include <QString>
 #include <cstdint>

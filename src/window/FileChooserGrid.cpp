@@ -1,7 +1,7 @@
 #include "window/FileChooserGrid.h"
 
 #include "window/DataFileNames.h"
-#include "window/ReportState.h"
+#include "report/ReportState.h"
 
 #include <algorithm>
 

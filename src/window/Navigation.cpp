@@ -3,25 +3,9 @@
 #include "platform/PreviewPanes.h"
 #include "toolkit/Dispatcher.h"
 #include "toolkit/Numeric.h"
-#include "window/Component.h"
-#include "window/frmReportOutPut.h"
+#include "report/Component.h"
 
 namespace tabulon {
-
-std::int16_t NextPageNumber(std::int16_t currentPage, std::int16_t pageCount)
-{
-    return currentPage < pageCount ? static_cast<std::int16_t>(currentPage + 1) : std::int16_t{1};
-}
-
-void StepToNextPage(ReportState& state)
-{
-    state.CurrentPage = NextPageNumber(state.CurrentPage, state.PageCount);
-}
-
-std::int16_t PrevPageNumber(std::int16_t currentPage, std::int16_t pageCount)
-{
-    return currentPage < 2 ? pageCount : static_cast<std::int16_t>(currentPage - 1);
-}
 
 std::int16_t MenuKeyPage(const QString& key)
 {
@@ -31,8 +15,8 @@ std::int16_t MenuKeyPage(const QString& key)
 namespace {
 void rebuildPageMenus(Component& c)
 {
-    if (frmReportOutPut* w = c.existingWindow())
-        w->intbuttonmanu();
+    if (c.pageMenusChanged)
+        c.pageMenusChanged();
 }
 }  // namespace
 

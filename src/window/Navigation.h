@@ -2,7 +2,7 @@
 // Paging through the loaded report: next and previous with wrap-around, and the jumps
 // of the page menus. Each redraws the current page and rebuilds the page menus.
 
-#include "window/ReportState.h"
+#include "report/ReportState.h"   // NextPageNumber, StepToNextPage, PrevPageNumber
 
 #include <QString>
 #include <cstdint>
@@ -11,12 +11,6 @@ namespace tabulon {
 
 class Component;
 
-// CurrentPage + 1, after the last page back to 1.
-std::int16_t NextPageNumber(std::int16_t currentPage, std::int16_t pageCount);
-// Steps CurrentPage on to the next page, after PageCount back to 1.
-void StepToNextPage(ReportState& state);
-// CurrentPage - 1, before page 1 the last page.
-std::int16_t PrevPageNumber(std::int16_t currentPage, std::int16_t pageCount);
 // The page of a page-menu key: "n:12" -> 12 (the text after the first two characters,
 // read as a number and rounded).
 std::int16_t MenuKeyPage(const QString& key);

@@ -6,7 +6,7 @@
 #include "platform/PreviewPanes.h"
 #include "toolkit/Dispatcher.h"
 #include "toolkit/ErrorReporter.h"
-#include "window/Component.h"
+#include "report/Component.h"
 #include "window/PaneSurface.h"
 #include "window/PreviewPane.h"
 #include "window/frmReportOutPut.h"

@@ -1,6 +1,6 @@
 #include "window/PageTitles.h"
 
-#include "window/ReportState.h"
+#include "report/ReportState.h"
 
 namespace tabulon {
 

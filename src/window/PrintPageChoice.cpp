@@ -2,7 +2,7 @@
 
 #include "platform/Printer.h"
 #include "toolkit/DrawingState.h"
-#include "window/Component.h"
+#include "report/Component.h"
 #include "window/PageTitles.h"
 
 namespace tabulon {

@@ -3,10 +3,10 @@
 #include "platform/Printer.h"
 #include "platform/QtPrinters.h"
 #include "toolkit/PageSetup.h"
-#include "window/Component.h"
+#include "report/Component.h"
 #include "window/PrintPageChoice.h"
 #include "window/frmReportOutPut.h"
-#include "window/mduCustomPrint.h"
+#include "toolkit/mduCustomPrint.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -20,7 +20,7 @@ void ApplyDefaultOrientation(Component& c)
         return;
     if (const std::optional<std::int16_t> orientation = DefaultOrientation(c.canvas.PaperKind))
         printer->SetOrientation(*orientation);
-    c.window().pOrientation = printer->Orientation();
+    c.state.Orientation = printer->Orientation();
 }
 
 void PrintChosenPages(Component& c, PageList& list, BriefTableBoxes& briefTables)

@@ -31,7 +31,7 @@ private:
 using BriefTableBoxes = std::array<bool, 3>;
 
 // Sets the printer's orientation for the paper kind (the dialog's default) and copies the
-// printer's orientation to the report window's pOrientation. Nothing without a printer.
+// printer's orientation to the report state's Orientation. Nothing without a printer.
 void ApplyDefaultOrientation(Component& c);
 
 // The dialog's OK: output to the current printer, every selected row printed and deselected,

@@ -1,6 +1,6 @@
 #include "window/ReportWindowTexts.h"
 
-#include "window/ReportState.h"
+#include "report/ReportState.h"
 
 namespace tabulon {
 

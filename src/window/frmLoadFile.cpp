@@ -6,8 +6,9 @@
 #include "platform/Paths.h"
 #include "toolkit/ErrorReporter.h"
 #include "toolkit/TextHelpers.h"
-#include "window/Component.h"
+#include "report/Component.h"
 #include "window/DataLoader.h"
+#include "window/EnterToTab.h"
 
 #include <QFileInfo>
 #include <QFileSystemModel>

@@ -2,7 +2,7 @@
 
 #include "platform/MessageBox.h"
 #include "platform/Printer.h"
-#include "window/Component.h"
+#include "report/Component.h"
 #include "window/PrintPageChoice.h"
 #include "window/frmReportOutPut.h"
 #include "ui_frmPrint.h"
@@ -143,13 +143,13 @@ void frmPrint::cmdProperty_Click()
     if (!printer || (orientation != PrinterOrientation::Portrait && orientation != PrinterOrientation::Landscape))
         return;
     printer->SetOrientation(orientation);
-    c_.window().pOrientation = printer->Orientation();
+    c_.state.Orientation = printer->Orientation();
     showPrinterNote();
 }
 
 void frmPrint::showPrinterNote()
 {
-    ui_->Label13->setText(PrinterNote(PaperKindText(c_.canvas.PaperKind), c_.window().pOrientation));
+    ui_->Label13->setText(PrinterNote(PaperKindText(c_.canvas.PaperKind), c_.state.Orientation));
 }
 
 void frmPrint::Optdynd_Click(int index)

@@ -8,8 +8,8 @@
 #include "outside/SettingsWriter.h"
 #include "platform/ObjectFactory.h"
 #include "toolkit/Dispatcher.h"
-#include "toolkit/ReportError.h"
-#include "window/Component.h"
+#include "report/ReportError.h"
+#include "report/Component.h"
 #include "window/LineSample.h"
 #include "window/PageTitles.h"
 #include "window/PictureButton.h"
@@ -78,6 +78,8 @@ frmReportOutPut::frmReportOutPut(Component& component)
     // Renderers draw into this window's panes, unless a test gave the component its own.
     if (!c_.panes())
         c_.setPanes(this);
+    // The dispatcher moves past failing pages on its own; the window rebuilds its menus.
+    c_.pageMenusChanged = [this] { intbuttonmanu(); };
 
     // The process-wide component outlives QApplication: leave with it, not after it.
     connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this, [this] {
@@ -93,6 +95,7 @@ frmReportOutPut::~frmReportOutPut()
 {
     if (c_.panes() == this)
         c_.setPanes(nullptr);
+    c_.pageMenusChanged = nullptr;
     c_.windowDestroyed(this);
 }
 

@@ -53,7 +53,6 @@ public:
     std::int16_t oldx = 0, oldy = 0;   // pane twips of the last mouse-down
     std::int16_t newx = 0, newy = 0;   // pane twips of the current drag position
     std::int16_t lright = 0;           // 0 left button at the last mouse-down, 1 any other
-    std::int16_t pOrientation = 0;     // 1 portrait, 2 landscape: chosen in the print dialog
     bool bYearStatistic = false;
 
     // Where every pane sits after clearing: below the toolbar, 15 twips from the left.

@@ -7,7 +7,7 @@
 
 #include "toolkit/Dispatcher.h"
 #include "toolkit/ErrorReporter.h"
-#include "window/Component.h"
+#include "report/Component.h"
 #include "window/LineSample.h"
 #include "window/Navigation.h"
 #include "window/PageExport.h"

@@ -1,7 +1,7 @@
 #include "outside/IniFile.h"
 #include "outside/SettingsWriter.h"
 #include "platform/ObjectFactory.h"
-#include "toolkit/ReportError.h"
+#include "report/ReportError.h"
 
 #include <QDir>
 #include <QFile>

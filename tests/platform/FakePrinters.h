@@ -5,7 +5,7 @@
 #include "platform/PaperForms.h"
 #include "platform/Printer.h"
 #include "platform/Surface.h"
-#include "toolkit/ReportError.h"
+#include "report/ReportError.h"
 
 #include <QStringList>
 #include <functional>

@@ -3,7 +3,7 @@
 
 #include "platform/FakePrinters.h"
 #include "platform/MessageBox.h"
-#include "window/Component.h"
+#include "report/Component.h"
 
 namespace tabulon::test {
 

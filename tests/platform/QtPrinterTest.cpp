@@ -1,7 +1,7 @@
 #include "platform/QtPrinters.h"
 #include "platform/Surface.h"
-#include "toolkit/ReportError.h"
-#include "window/mduCustomPrint.h"
+#include "report/ReportError.h"
+#include "toolkit/mduCustomPrint.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "platform/RecordingSurface.h"
 #include "toolkit/CanvasObserver.h"
 #include "toolkit/Cover.h"
-#include "window/Component.h"
+#include "report/Component.h"
 
 #include <gtest/gtest.h>
 

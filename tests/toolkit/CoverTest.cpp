@@ -1,6 +1,6 @@
 #include "support/FakePanes.h"
 #include "toolkit/Cover.h"
-#include "window/Component.h"
+#include "report/Component.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "support/ScopedRenderers.h"
 #include "toolkit/Dispatcher.h"
 #include "toolkit/PageFrame.h"
-#include "window/Component.h"
+#include "report/Component.h"
 #include "window/Navigation.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "toolkit/ErrorReporter.h"
-#include "window/Component.h"
+#include "report/Component.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "CanvasTestSupport.h"
 
 #include "platform/MessageBox.h"
-#include "window/Component.h"
+#include "report/Component.h"
 
 using namespace tabulon;
 using tabulon::testing::CanvasTest;

@@ -1,7 +1,7 @@
 #include "platform/PrintTestComponent.h"
 #include "toolkit/PageSetup.h"
 #include "window/frmReportOutPut.h"
-#include "window/mduCustomPrint.h"
+#include "toolkit/mduCustomPrint.h"
 
 #include <gtest/gtest.h>
 
@@ -30,7 +30,7 @@ TEST(PageSetup, StandardPapersSetCodeScaleAndOffsetsAfterTheOrientation)
     for (const PaperCase& pc : cases) {
         PrintTestComponent t;
         t.c.canvas.PaperKind = pc.paperKind;
-        t.c.window().pOrientation = PrinterOrientation::Landscape;
+        t.c.state.Orientation = PrinterOrientation::Landscape;
         ReportPageSetup(t.c);
         EXPECT_EQ(t.c.canvas.PageScale.raw(), pc.scaleRaw) << pc.paperKind;
         EXPECT_EQ(t.c.canvas.LeftMargin, pc.left) << pc.paperKind;
@@ -46,7 +46,7 @@ TEST(PageSetup, WidePaperOnTheCustomFormUsesTheFormAndNoOffsets)
     t.c.canvas.PaperKind = PaperWide;
     t.c.canvas.PageScale = Decimal4::fromRaw(15000);
     t.c.canvas.LeftMargin = 750;
-    t.c.window().pOrientation = PrinterOrientation::Portrait;
+    t.c.state.Orientation = PrinterOrientation::Portrait;
     ReportPageSetup(t.c);
     EXPECT_EQ(t.c.canvas.CustomFormFailed, 0);
     EXPECT_EQ(t.c.canvas.PageScale, Decimal4::fromInt(1));
@@ -65,7 +65,7 @@ TEST(PageSetup, WidePaperFallsBackToAFixedPageWhenTheFormIsRefused)
     PrintTestComponent t;
     t.printers->spooler.refuseAdd = true;
     t.c.canvas.PaperKind = PaperWide;
-    t.c.window().pOrientation = PrinterOrientation::Portrait;
+    t.c.state.Orientation = PrinterOrientation::Portrait;
     ReportPageSetup(t.c);
     EXPECT_EQ(t.c.canvas.CustomFormFailed, -1);
     // Height first, then width, as the printer takes them.
@@ -86,7 +86,7 @@ TEST(PageSetup, UnknownPaperKindSetsOnlyTheOrientation)
     t.c.canvas.PageScale = Decimal4::fromRaw(12000);
     t.c.canvas.LeftMargin = 33;
     t.c.canvas.TopMargin = 44;
-    t.c.window().pOrientation = PrinterOrientation::Landscape;
+    t.c.state.Orientation = PrinterOrientation::Landscape;
     ReportPageSetup(t.c);
     EXPECT_EQ(t.printer().log, QStringList({QStringLiteral("orientation 2")}));
     EXPECT_EQ(t.c.canvas.PageScale.raw(), 12000);
@@ -101,7 +101,7 @@ TEST(PageSetup, PrinterErrorsStopTheSetupAndAreReported)
         PrintTestComponent t;
         t.printer().rejectPaper = true;
         t.c.canvas.PaperKind = PaperA4;
-        t.c.window().pOrientation = PrinterOrientation::Landscape;
+        t.c.state.Orientation = PrinterOrientation::Landscape;
         ReportPageSetup(t.c);
         ASSERT_EQ(t.box->shown.size(), 1u);
         EXPECT_EQ(t.box->shown[0].title, QStringLiteral("报表页面设置"));
@@ -112,7 +112,7 @@ TEST(PageSetup, PrinterErrorsStopTheSetupAndAreReported)
         // An orientation the printer cannot take (never chosen in the dialog).
         PrintTestComponent t;
         t.c.canvas.PaperKind = PaperA3;
-        t.c.window().pOrientation = 0;
+        t.c.state.Orientation = 0;
         ReportPageSetup(t.c);
         ASSERT_EQ(t.box->shown.size(), 1u);
         EXPECT_TRUE(t.box->shown[0].text.contains(QStringLiteral("380")));

@@ -3,8 +3,9 @@
 #include "platform/MessageBox.h"
 #include "platform/RecordingSurface.h"
 #include "toolkit/CanvasObserver.h"
-#include "toolkit/ReportError.h"
-#include "window/Component.h"
+#include "report/ReportError.h"
+#include "report/Component.h"
+#include "window/EnterToTab.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,5 +1,5 @@
 #include "platform/PrintTestComponent.h"
-#include "window/mduCustomPrint.h"
+#include "toolkit/mduCustomPrint.h"
 
 #include <gtest/gtest.h>
 

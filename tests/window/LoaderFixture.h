@@ -4,7 +4,7 @@
 
 #include "platform/MessageBox.h"
 #include "support/FakePanes.h"
-#include "window/Component.h"
+#include "report/Component.h"
 #include "window/DataLoader.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "window/PageTitles.h"
-#include "window/ReportState.h"
-#include "window/SymbolGlyphs.h"
+#include "report/ReportState.h"
+#include "toolkit/SymbolGlyphs.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "window/PrintRun.h"
 #include "window/frmPrint.h"
 #include "window/frmReportOutPut.h"
-#include "window/mduCustomPrint.h"
+#include "toolkit/mduCustomPrint.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -98,7 +98,7 @@ TEST(PrintDialog, OrientationFollowsThePaperAndTheDriverDialog)
         frmPrint dlg(t.c);
         ASSERT_TRUE(dlg.Form_Load());
         dlg.showPrinterNote();
-        EXPECT_EQ(t.c.window().pOrientation, PrinterOrientation::Portrait);
+        EXPECT_EQ(t.c.state.Orientation, PrinterOrientation::Portrait);
         EXPECT_EQ(dlg.Label13().text(), QStringLiteral("宽行纸:竖打"));
 
         // The driver's dialog chose landscape: printer, window and note follow.
@@ -106,13 +106,13 @@ TEST(PrintDialog, OrientationFollowsThePaperAndTheDriverDialog)
         dlg.cmdProperty_Click();
         EXPECT_EQ(t.printers->dialogAskedFor, QStringLiteral("Laser"));
         EXPECT_EQ(t.printer().Orientation(), PrinterOrientation::Landscape);
-        EXPECT_EQ(t.c.window().pOrientation, PrinterOrientation::Landscape);
+        EXPECT_EQ(t.c.state.Orientation, PrinterOrientation::Landscape);
         EXPECT_EQ(dlg.Label13().text(), QStringLiteral("宽行纸:横打"));
 
         // Cancelled: nothing changes.
         t.printers->dialogOrientation = 0;
         dlg.cmdProperty_Click();
-        EXPECT_EQ(t.c.window().pOrientation, PrinterOrientation::Landscape);
+        EXPECT_EQ(t.c.state.Orientation, PrinterOrientation::Landscape);
     }
     {
         PrintTestComponent t;

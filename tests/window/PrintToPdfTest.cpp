@@ -2,7 +2,7 @@
 #include "platform/Surface.h"
 #include "support/ScopedRenderers.h"
 #include "toolkit/PageFrame.h"
-#include "window/Component.h"
+#include "report/Component.h"
 #include "window/PrintRun.h"
 #include "window/frmReportOutPut.h"
 
@@ -67,7 +67,7 @@ TEST(PrintToPdf, ThreePagesGiveThreeOnePageJobsInOrder)
     EXPECT_TRUE(files[2].endsWith(QStringLiteral("year-3.pdf")));
 
     // Printed as the dialog prints: A4 across, then back to the preview's settings.
-    EXPECT_EQ(run.c.window().pOrientation, PrinterOrientation::Landscape);
+    EXPECT_EQ(run.c.state.Orientation, PrinterOrientation::Landscape);
     EXPECT_EQ(run.c.canvas.PrintMode, 0);
     EXPECT_EQ(run.c.canvas.OutputTarget, nullptr);
     EXPECT_EQ(run.c.canvas.PageScale, Decimal4::fromInt(1));

@@ -3,7 +3,7 @@
 // directory, for tests that drive the report window.
 
 #include "platform/MessageBox.h"
-#include "window/Component.h"
+#include "report/Component.h"
 #include "window/frmReportOutPut.h"
 
 #include <QTemporaryDir>

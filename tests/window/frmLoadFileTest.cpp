@@ -2,8 +2,8 @@
 
 #include "outside/SettingsWriter.h"
 #include "platform/MessageBox.h"
-#include "toolkit/ReportError.h"
-#include "window/Component.h"
+#include "report/ReportError.h"
+#include "report/Component.h"
 
 #include <QApplication>
 #include <QDir>

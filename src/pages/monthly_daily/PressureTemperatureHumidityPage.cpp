@@ -1,14 +1,14 @@
 #include "pages/monthly_daily/PressureTemperatureHumidityPage.h"
 
-#include "pages/monthly_daily/LayoutLiterals.h"
-#include "pages/monthly_daily/RowLayouts.h"
+#include "pages/frame/LayoutLiterals.h"
+#include "pages/frame/RowLayouts.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/Numeric.h"
 #include "toolkit/PageFrame.h"
 #include "toolkit/PageHeading.h"
 #include "toolkit/Renderers.h"
 #include "toolkit/TextHelpers.h"
-#include "window/Component.h"
+#include "report/Component.h"
 
 #include <array>
 

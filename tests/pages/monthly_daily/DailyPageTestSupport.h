@@ -6,7 +6,7 @@
 #include "platform/RecordingSurface.h"
 #include "support/FakePanes.h"
 #include "toolkit/CanvasObserver.h"
-#include "window/Component.h"
+#include "report/Component.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "platform/RecordingSurface.h"
 #include "support/FakePanes.h"
 #include "toolkit/CanvasObserver.h"
-#include "window/Component.h"
+#include "report/Component.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 // past the month's end, statistics rows, the bottom row, the column rules, the separators,
 // the bottom row's edges and the page number. A page fills in what is its own.
 
-#include "pages/monthly_hourly/TenDayLayout.h"
+#include "pages/frame/TenDayLayout.h"
 #include "toolkit/PageFrame.h"
 
 #include <QString>

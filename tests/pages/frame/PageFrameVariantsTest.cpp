@@ -2,8 +2,8 @@
 // collapsed preview panes, page numbers from a list, the day grid and rule drawing.
 
 #include "pages/monthly_daily/DailyPageTestSupport.h"
-#include "pages/monthly_daily/LayoutLiterals.h"
-#include "pages/monthly_daily/RowLayouts.h"
+#include "pages/frame/LayoutLiterals.h"
+#include "pages/frame/RowLayouts.h"
 #include "toolkit/PageFrame.h"
 
 using namespace tabulon;

@@ -1,5 +1,5 @@
 // Geometry of the ten-day layout: where rows, separators and labels fall.
-#include "pages/monthly_hourly/TenDayLayout.h"
+#include "pages/frame/TenDayLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // Every value is a preformatted string; the loader fills whole tables through the reader,
 // and a few pages rewrite single cells in place (the rewrites go through operator()).
 
-#include "window/Table.h"
+#include "report/Table.h"
 
 namespace tabulon {
 

@@ -18,8 +18,8 @@
 // its own parts to DrawTenDayPage (TenDayPage.h) instead of calling these one by one.
 // A default-constructed layout is the station-pressure page's: 28 columns of 660 from 1020.
 
-#include "pages/monthly_daily/LayoutLiterals.h"   // CutPieces
-#include "pages/monthly_daily/RowLayouts.h"       // DaysInMonth
+#include "pages/frame/LayoutLiterals.h"   // CutPieces
+#include "pages/frame/RowLayouts.h"       // DaysInMonth
 
 #include <QString>
 #include <QStringList>

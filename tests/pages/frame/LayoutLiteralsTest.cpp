@@ -1,6 +1,6 @@
-#include "pages/monthly_daily/LayoutLiterals.h"
+#include "pages/frame/LayoutLiterals.h"
 
-#include "toolkit/ReportError.h"
+#include "report/ReportError.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "pages/monthly_hourly/TenDayLayout.h"
+#include "pages/frame/TenDayLayout.h"
 
 #include "toolkit/PageFrame.h"
 #include "toolkit/TextHelpers.h"
-#include "window/Component.h"
+#include "report/Component.h"
 
 #include <algorithm>
 

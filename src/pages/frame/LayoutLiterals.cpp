@@ -1,7 +1,7 @@
-#include "pages/monthly_daily/LayoutLiterals.h"
+#include "pages/frame/LayoutLiterals.h"
 
 #include "toolkit/Numeric.h"
-#include "toolkit/ReportError.h"
+#include "report/ReportError.h"
 
 namespace tabulon {
 

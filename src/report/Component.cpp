@@ -1,10 +1,10 @@
-#include "window/Component.h"
+#include "report/Component.h"
 
 #include "platform/QtMessageBox.h"
 #include "platform/QtPrinters.h"
-#include "window/frmReportOutPut.h"
 
 #include <QCoreApplication>
+#include <QWidget>
 
 namespace tabulon {
 
@@ -35,19 +35,6 @@ PrinterCollection& Component::printers()
     if (!services_.printers)
         services_.printers = std::make_unique<QtPrinterCollection>();
     return *services_.printers;
-}
-
-frmReportOutPut& Component::window()
-{
-    if (!window_)
-        window_ = new frmReportOutPut(*this);
-    return *window_;
-}
-
-void Component::windowDestroyed(frmReportOutPut* w)
-{
-    if (window_ == w)
-        window_ = nullptr;
 }
 
 }  // namespace tabulon

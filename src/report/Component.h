@@ -2,17 +2,23 @@
 // The component's one instance of everything: report state, report tables, the drawing
 // canvas, the platform services and the report window. ClsTabulon is a thin facade over
 // the process-wide instance; tests build their own.
+//
+// Pages and the toolkit see the window only as the preview panes and the page-menu
+// callback; the window's own members are defined in the window layer (ComponentWindow.cpp).
 
 #include "platform/MessageBox.h"
 #include "platform/ObjectFactory.h"
 #include "platform/Printer.h"
 #include "toolkit/Canvas.h"
-#include "window/ReportState.h"
-#include "window/ReportTables.h"
+#include "report/ReportState.h"
+#include "report/ReportTables.h"
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
+
+class QWidget;
 
 namespace tabulon {
 
@@ -51,15 +57,19 @@ public:
     PreviewPanes* panes() const { return panes_; }
     void setPanes(PreviewPanes* panes) { panes_ = panes; }
 
+    // Called after the current page moved on its own (the dispatcher skipping a failing
+    // page): the report window rebuilds its page menus. Empty without a window.
+    std::function<void()> pageMenusChanged;
+
     // The report window; created on first request (frmReportOutPut is a Qt window).
     frmReportOutPut& window();
-    frmReportOutPut* existingWindow() const { return window_; }
+    frmReportOutPut* existingWindow() const;
     void windowDestroyed(frmReportOutPut* w);
 
 private:
     Services services_;
     PreviewPanes* panes_ = nullptr;
-    frmReportOutPut* window_ = nullptr;
+    QWidget* window_ = nullptr;   // the frmReportOutPut, once created
 };
 
 }  // namespace tabulon

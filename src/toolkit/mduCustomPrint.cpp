@@ -1,6 +1,6 @@
-#include "window/mduCustomPrint.h"
+#include "toolkit/mduCustomPrint.h"
 
-#include "window/Component.h"
+#include "report/Component.h"
 
 namespace tabulon {
 

@@ -28,6 +28,14 @@ struct ReportState {
     QString SystemPath;
     QString DataPath;
     QString HelpFile;   // SystemPath & "Help.chm"; there is no viewer here
+    std::int16_t Orientation = 0;   // printer orientation chosen in the print dialog: 1 portrait, 2 landscape
 };
+
+// CurrentPage + 1, after the last page back to 1.
+std::int16_t NextPageNumber(std::int16_t currentPage, std::int16_t pageCount);
+// Steps CurrentPage on to the next page, after PageCount back to 1.
+void StepToNextPage(ReportState& state);
+// CurrentPage - 1, before page 1 the last page.
+std::int16_t PrevPageNumber(std::int16_t currentPage, std::int16_t pageCount);
 
 }  // namespace tabulon

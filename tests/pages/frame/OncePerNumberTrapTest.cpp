@@ -1,7 +1,7 @@
-#include "pages/monthly_daily/OncePerNumberTrap.h"
+#include "pages/frame/OncePerNumberTrap.h"
 
 #include "pages/monthly_daily/DailyPageTestSupport.h"
-#include "toolkit/ReportError.h"
+#include "report/ReportError.h"
 
 using namespace tabulon;
 using namespace tabulon::testing;

@@ -1,4 +1,4 @@
-#include "pages/monthly_daily/RowLayouts.h"
+#include "pages/frame/RowLayouts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "pages/monthly_daily/OncePerNumberTrap.h"
+#include "pages/frame/OncePerNumberTrap.h"
 
 #include "platform/Surface.h"
 #include "toolkit/ErrorReporter.h"
 #include "toolkit/PageFrame.h"
-#include "toolkit/ReportError.h"
-#include "window/Component.h"
+#include "report/ReportError.h"
+#include "report/Component.h"
 
 namespace tabulon {
 

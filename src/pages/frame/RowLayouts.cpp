@@ -1,10 +1,10 @@
-#include "pages/monthly_daily/RowLayouts.h"
+#include "pages/frame/RowLayouts.h"
 
-#include "pages/monthly_daily/LayoutLiterals.h"
+#include "pages/frame/LayoutLiterals.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/Numeric.h"
-#include "toolkit/ReportError.h"
-#include "window/Component.h"
+#include "report/ReportError.h"
+#include "report/Component.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "pages/monthly_hourly/TenDayPage.h"
+#include "pages/frame/TenDayPage.h"
 
 #include "toolkit/PageHeading.h"
-#include "window/Component.h"
+#include "report/Component.h"
 
 namespace tabulon {
 

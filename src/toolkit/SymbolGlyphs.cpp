@@ -1,4 +1,4 @@
-#include "window/SymbolGlyphs.h"
+#include "toolkit/SymbolGlyphs.h"
 
 namespace tabulon {
 
