@@ -92,11 +92,12 @@ std::int64_t Decimal4::intTimes(double v) const
 {
     if (std::floor(v) == v && std::fabs(v) < 1e12)
         return floorDiv(static_cast<std::int64_t>(v) * raw_, 10000);
-    // A fractional coordinate: the product v x raw is a double; fold it back exactly
-    // where it is a whole number of ten-thousandths.
+    // A fractional coordinate: the product v x raw is a double; fold it back only where
+    // it misses a whole number of ten-thousandths by the product's own rounding error, so
+    // the result is the floor of the true product (999.99999 at scale 1 stays 999).
     const double p = v * static_cast<double>(raw_);
     const double rp = std::nearbyint(p);
-    if (std::fabs(p - rp) < 1e-6 * std::max(1.0, std::fabs(p)))
+    if (std::fabs(p - rp) <= 4 * std::numeric_limits<double>::epsilon() * std::max(1.0, std::fabs(p)))
         return floorDiv(static_cast<std::int64_t>(rp), 10000);
     return static_cast<std::int64_t>(std::floor(p / 10000.0));
 }

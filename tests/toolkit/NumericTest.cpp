@@ -15,6 +15,11 @@ TEST(Numeric, ScaleProductsAreExact)
     EXPECT_EQ(Decimal4::fromDouble(1.0 + 0.1 + 0.1 + 0.1), Decimal4::fromRaw(13000));
     EXPECT_EQ(Decimal4::fromRaw(5000).intTimes(-1), -1);
     EXPECT_EQ(Decimal4::fromRaw(13000).toString(), "1.3");
+    // A rule position is the floor of the product: a value just short of a whole twip
+    // stays below it, while a product that misses only by its own rounding error does not.
+    EXPECT_EQ(Decimal4::fromInt(1).intTimes(999.99999), 999);
+    EXPECT_EQ(Decimal4::fromRaw(7000).intTimes(0.1 + 0.2), 0);
+    EXPECT_EQ(Decimal4::fromRaw(10000).intTimes(0.1 * 3 * 10), 3);
 }
 
 TEST(Numeric, IntFloorsAndRoundingGoesToEven)
