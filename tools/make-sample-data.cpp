@@ -6,6 +6,7 @@
 
 #include "sample_data/AStatistics.h"
 #include "sample_data/RFile.h"
+#include "sample_data/Symbols.h"
 #include "sample_data/YFile.h"
 
 #include <QDir>
@@ -18,6 +19,7 @@ json MakeAFile(const Station& s)
 {
     const int days = DaysIn(s.year, s.month);
     std::vector<Day> month = Simulate(s, days);
+    ShowcaseWeatherRecords(s, month);
     if (s.lightWinds)
         MakeWindsLight(month);
     const AContext a{s, days, month};
@@ -29,6 +31,7 @@ json MakeAFile(const Station& s)
     AddWind(t, a);
     AddGroundSoil(t, a);
     AddEvaporationSnowIcing(t, a);
+    ShowcaseCloudFormsAndIcing(t, a);
     AddSunshineSeaLevel(t, a);
     AddExtraTables(t, a);
     AddBackCoverTexts(t, a);
