@@ -1,6 +1,6 @@
 #include "pages/frame/OncePerNumberTrap.h"
 
-#include "pages/monthly_daily/DailyPageTestSupport.h"
+#include "support/PageTestSupport.h"
 #include "report/ReportError.h"
 
 using namespace tabulon;
