@@ -9,12 +9,12 @@ OutputSettings OutputSettings::of(const DrawingState& s)
 
 OutputSettings OutputSettings::preview(Decimal4 scale, std::int16_t left, std::int16_t top)
 {
-    return {0, nullptr, scale, left, top};
+    return {OutputMode::Preview, nullptr, scale, left, top};
 }
 
 OutputSettings OutputSettings::drawingOn(Surface& target, Decimal4 scale, std::int16_t left, std::int16_t top)
 {
-    return {-1, &target, scale, left, top};
+    return {OutputMode::OnTarget, &target, scale, left, top};
 }
 
 void OutputSettings::applyTo(DrawingState& s) const
