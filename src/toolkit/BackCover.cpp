@@ -52,7 +52,8 @@ struct BlockLayout {
     int ruleCount;
     std::array<HeadingCell, 3> headings;
     int headingCount;
-    double rightBoxWidth;       // the empty ruled box right of the notes block
+    double rightBoxX;           // the empty ruled box of the remarks column
+    double rightBoxWidth;
     double remarksDateX;        // the remarks column's date cell; its text follows it
     double remarksTextWidth;
     bool summaryBlock;          // true: the summary in the middle block; false: below the notes
@@ -62,12 +63,12 @@ struct BlockLayout {
 const BlockLayout ThreeBlocks{
     {{{750, false}, {12750, true}, {13500, false}, {19500, true}}}, 4,
     {{{&SummaryHeading, 6750, 6000}, {&DateHeading, 12750, 750}, {&RemarksHeading, 13500, 6000}}}, 3,
-    6750, 12750, 6000, true};
+    12750, 6750, 12750, 6000, true};
 // Notes over summary | remarks across the right two thirds.
 const BlockLayout TwoBlocks{
     {{{7500, false}, {19500, true}}}, 2,
     {{{&DateHeading, 6750, 750}, {&RemarksHeading, 7500, 12000}}}, 2,
-    12750, 6750, 12000, false};
+    6750, 12750, 6750, 12000, false};
 
 double CharacterWidth(Canvas& cv)
 {
@@ -113,7 +114,7 @@ void DrawBlocks(Component& c, const BlockLayout& l)
     for (int i = 0; i < l.headingCount; ++i)
         cv.PrintCell(-1, *l.headings[i].text, l.headings[i].w, HeadingHeight, l.headings[i].x, HeadingTop);
     cv.PrintParagraph(cv.ShowGridLines, 0, QString(), BlockWidth, BoxHeight, 0, BodyTop);
-    cv.PrintParagraph(cv.ShowGridLines, 0, QString(), l.rightBoxWidth, BoxHeight, BlockWidth, BodyTop);
+    cv.PrintParagraph(cv.ShowGridLines, 0, QString(), l.rightBoxWidth, BoxHeight, l.rightBoxX, BodyTop);
 
     cv.SetFont(11, 1);
     const double notesEnd = PrintNotes(c);
