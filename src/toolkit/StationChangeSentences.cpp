@@ -124,38 +124,40 @@ QString Obstacle(const Fields& f)
            QStringLiteral("度，距离为") + WholeNumber(f[6]) + QStringLiteral("米。");
 }
 
+// The codes whose sentence is field 2 set in a fixed wording.
+struct Wording {
+    const char16_t* code;
+    const char16_t* before;
+    const char16_t* after;
+};
+constexpr Wording Wordings[] = {
+    {u"01", u"从即日起本站名更改为", u"。"},
+    {u"02", u"从即日起本站站号更改为", u"。"},
+    {u"03", u"从即日起本站级别调整为", u"。"},
+    {u"04", u"从即日起本站归", u"所属。"},
+    {u"07", u"从即日起本站增加", u"观测项目。"},
+    {u"77", u"从即日起本站取消", u"观测项目。"},
+    {u"09", u"从即日起观测时制采用", u"。"},
+};
+
 // The sentence of a code that has one; nullopt for a code without a wording.
 std::optional<QString> Sentence(const QString& code, const Fields& f)
 {
-    auto around = [&](const char16_t* before, const char16_t* after) {
-        return QString::fromUtf16(before) + f[2] + QString::fromUtf16(after);
-    };
+    for (const Wording& w : Wordings)
+        if (code == w.code)
+            return QString::fromUtf16(w.before) + f[2] + QString::fromUtf16(w.after);
     if (code == u"BB" || code == u"12")
-        return f[2];
+        return f[2];   // the record's own text
     if (code == u"00")
         return PreciseCoordinates(f[1], f[2]);
-    if (code == u"01")
-        return around(u"从即日起本站名更改为", u"。");
-    if (code == u"02")
-        return around(u"从即日起本站站号更改为", u"。");
-    if (code == u"03")
-        return around(u"从即日起本站级别调整为", u"。");
-    if (code == u"04")
-        return around(u"从即日起本站归", u"所属。");
     if (code == u"05")
         return Relocation(f);
     if (code == u"55")
         return Remeasurement(f);
     if (code == u"06")
         return Obstacle(f);
-    if (code == u"07")
-        return around(u"从即日起本站增加", u"观测项目。");
-    if (code == u"77")
-        return around(u"从即日起本站取消", u"观测项目。");
     if (code == u"08")
         return Instrument(f);
-    if (code == u"09")
-        return around(u"从即日起观测时制采用", u"。");
     return std::nullopt;
 }
 

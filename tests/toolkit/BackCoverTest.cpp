@@ -1,6 +1,7 @@
 #include "platform/MessageBox.h"
 #include "platform/RecordingSurface.h"
 #include "support/FakePanes.h"
+#include "support/TextLists.h"
 #include "toolkit/BackCover.h"
 #include "toolkit/BackCoverText.h"
 #include "toolkit/CanvasObserver.h"
@@ -14,13 +15,7 @@ namespace {
 
 const QString SummaryHeading = QStringLiteral("本 月 天 气 气 候 概 况");
 
-void Fill(TextList& list, std::initializer_list<const char*> items)
-{
-    list.dim({Bounds{0, static_cast<int>(items.size()) - 1}});
-    int k = 0;
-    for (const char* item : items)
-        list(k++) = QString::fromUtf8(item);
-}
+using test::FillFromZero;
 
 // n records of one row each ("01/0315/新名" is 1350 twips wide in 11.25 points), after element 0.
 void FillHistory(TextList& list, int n, const QString& record = QStringLiteral("01/0315/新名"))
@@ -42,9 +37,9 @@ protected:
         t.AfilePara(3) = QStringLiteral("3");
         t.AfilePara(15) = QStringLiteral("基本站");
         t.AStationInfo(2) = QStringLiteral("北郊");
-        Fill(t.ABackCoverNotes, {""});
-        Fill(t.AClimateSummary, {""});
-        Fill(t.AStationChanges, {""});
+        FillFromZero(t.ABackCoverNotes, {""});
+        FillFromZero(t.AClimateSummary, {""});
+        FillFromZero(t.AStationChanges, {""});
     }
     QStringList draw()
     {
@@ -81,9 +76,9 @@ protected:
 TEST_F(BackCoverTest, ThreeBlocksWholePage)
 {
     ReportTables& t = c.tables;
-    Fill(t.ABackCoverNotes, {"0/0/零号不读", "1/7日/纪要一", "2/21日/纪要二", "8888", "3/30日/不印"});
-    Fill(t.AClimateSummary, {"0/不读", "1/概况一", "2/", "3/概况二"});
-    Fill(t.AStationChanges, {"", "01/0315/新名", "10/4"});
+    FillFromZero(t.ABackCoverNotes, {"0/0/零号不读", "1/7日/纪要一", "2/21日/纪要二", "8888", "3/30日/不印"});
+    FillFromZero(t.AClimateSummary, {"0/不读", "1/概况一", "2/", "3/概况二"});
+    FillFromZero(t.AStationChanges, {"", "01/0315/新名", "10/4"});
     c.canvas.TextAlign = 2;   // left so by an earlier page
     const QStringList expected{
         R"(DrawHorizontalLine(0, 310, 19500, 4))",
@@ -133,8 +128,8 @@ TEST_F(BackCoverTest, ThirtyFiveHistoryRowsMoveTheSummaryBelowTheNotes)
     EXPECT_TRUE(s.contains(R"(PrintCell(-1, "15/3", 750, 330, 12750, 1440))"));
 
     FillHistory(c.tables.AStationChanges, 35);
-    Fill(c.tables.ABackCoverNotes, {"", "1/7日/纪要一"});
-    Fill(c.tables.AClimateSummary, {"", "1/概况"});
+    FillFromZero(c.tables.ABackCoverNotes, {"", "1/7日/纪要一"});
+    FillFromZero(c.tables.AClimateSummary, {"", "1/概况"});
     s = draw();
     EXPECT_FALSE(s.contains(R"(PrintCell(-1, "本 月 天 气 气 候 概 况", 6000, 800, 6750, 310))"));
     for (const char* call : {
@@ -176,7 +171,7 @@ TEST_F(BackCoverTest, RemarksLineSaysWhetherAReferenceStationHasAnAutomaticStati
     ReportTables& t = c.tables;
     t.AfilePara(15) = QStringLiteral("基准站");
     t.AfilePara(17) = QStringLiteral("人工");   // station kind 4
-    Fill(t.AStationChanges, {"", "10/4", "11/守班"});
+    FillFromZero(t.AStationChanges, {"", "10/4", "11/守班"});
     const QString line = QStringLiteral("是否配有自动气象站：否    4次观测站    夜间守班");
     EXPECT_TRUE(draw().contains(QStringLiteral(R"(PrintCell(-1, "%1", 6000, 330, 13500, 1110))").arg(line)));
     EXPECT_EQ(find(QStringLiteral(R"(PrintCell(-1, "%1", 6000, 330, 13500, 1110))").arg(line))->textAlign, 1);
@@ -191,9 +186,9 @@ TEST_F(BackCoverTest, RemarksLineSaysWhetherAReferenceStationHasAnAutomaticStati
 TEST_F(BackCoverTest, FaultyListsDoNotEndThePage)
 {
     ReportTables& t = c.tables;
-    Fill(t.AClimateSummary, {"", "abc", "", "1/晴"});
-    Fill(t.ABackCoverNotes, {"", "1/07", "2/08/下一条"});
-    Fill(t.AStationChanges, {"", "05/0601/3957N/11628E/523/新址", "55/0320/3957N", "10/4"});
+    FillFromZero(t.AClimateSummary, {"", "abc", "", "1/晴"});
+    FillFromZero(t.ABackCoverNotes, {"", "1/07", "2/08/下一条"});
+    FillFromZero(t.AStationChanges, {"", "05/0601/3957N/11628E/523/新址", "55/0320/3957N", "10/4"});
     QStringList s = draw();
     EXPECT_TRUE(box->shown.empty());
     EXPECT_TRUE(s.contains(R"(PrintCell(-1, "07", 750, 330, 0, 1110))"));
@@ -221,7 +216,7 @@ TEST_F(BackCoverTest, FaultyListsDoNotEndThePage)
 TEST_F(BackCoverTest, TwoBlocksLeaveTheSummaryOutWhenTheNotesFillTheBlock)
 {
     FillHistory(c.tables.AStationChanges, 35);
-    Fill(c.tables.AClimateSummary, {"", "1/概况"});
+    FillFromZero(c.tables.AClimateSummary, {"", "1/概况"});
     TextList& notes = c.tables.ABackCoverNotes;
     notes.dim({Bounds{0, 32}});   // 32 notes end at row 11670: heading 12330, no row left below it
     for (int k = 1; k <= 32; ++k)
@@ -245,7 +240,7 @@ TEST_F(BackCoverTest, PreviewDrawsTheWholePageInTheBodyPane)
     c.canvas.PrintMode = 0;
     c.canvas.OutputTarget = nullptr;
     c.setPanes(&panes);
-    Fill(c.tables.AStationChanges, {"", "01/0315/新名"});
+    FillFromZero(c.tables.AStationChanges, {"", "01/0315/新名"});
     draw();
     EXPECT_TRUE(box->shown.empty());
     for (int i = 0; i < 3; ++i)
@@ -303,7 +298,7 @@ TEST_F(BackCoverTest, DatedEntriesStopAtTheLastRow)
 
     // Codes 10 and 11 still reach the remarks line when the column is full.
     TextList records;
-    Fill(records, {"", "01/0315/新名", "10/4"});
+    FillFromZero(records, {"", "01/0315/新名", "10/4"});
     QString remarks = QStringLiteral("前");
     PrintStationChangeNotes(c, records, 750, 6000, 0, y, remarks);
     EXPECT_EQ(remarks, QStringLiteral("前4次观测站    "));

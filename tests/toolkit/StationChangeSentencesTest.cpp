@@ -1,20 +1,22 @@
 #include "toolkit/StationChangeSentences.h"
 
+#include "support/TextLists.h"
+
 #include <gtest/gtest.h>
+
+#include <ostream>
 
 using namespace tabulon;
 
-namespace {
-
-TextList Records(std::initializer_list<const char*> records)
+namespace tabulon {
+// Readable failures: the date and the sentence.
+static void PrintTo(const DatedEntry& e, std::ostream* os)
 {
-    TextList t;
-    t.dim({Bounds{0, static_cast<int>(records.size()) - 1}});
-    int k = 0;
-    for (const char* r : records)
-        t(k++) = QString::fromUtf8(r);
-    return t;
+    *os << '"' << e.date.toStdString() << "\" \"" << e.text.toStdString() << '"';
 }
+}  // namespace tabulon
+
+namespace {
 
 DatedEntry Entry(const char* record)
 {
@@ -125,7 +127,7 @@ TEST(StationChangeSentence, ShortRecordsReadTheMissingFieldsAsEmpty)
 
 TEST(StationChangeSentences, ListsEntriesInOrderAndCollectsTheRemarks)
 {
-    const TextList records = Records({"01/0101/零号不读", "11/守班", "55/0320/3957N/11628E/123/新址/东",
+    const TextList records = test::TextListFromZero({"01/0101/零号不读", "11/守班", "55/0320/3957N/11628E/123/新址/东",
                                       "05/0601/3957N", "10/4", "55/0321///", "13/0101/无", "BB/0301/并行。"});
     const StationChangeNotes notes = StationChangeSentences(records);
     ASSERT_EQ(notes.entries.size(), 4u);
@@ -136,5 +138,5 @@ TEST(StationChangeSentences, ListsEntriesInOrderAndCollectsTheRemarks)
     EXPECT_EQ(notes.entries[3], Dated("1/3", "并行。"));
     EXPECT_EQ(notes.remarks, QStringLiteral("夜间守班4次观测站    "));
     EXPECT_TRUE(StationChangeSentences(TextList{}).entries.empty());
-    EXPECT_TRUE(StationChangeSentences(Records({"01/0101/零号"})).entries.empty());
+    EXPECT_TRUE(StationChangeSentences(test::TextListFromZero({"01/0101/零号"})).entries.empty());
 }
