@@ -54,6 +54,7 @@ PaneLayout PaneLayout::rowHeadingsAndBody(PaneExtent rowHeadings, PaneExtent bod
 void DrawInPasses(Component& c, const PaneLayout& layout, const std::function<void(Pass)>& drawPass)
 {
     Canvas& cv = c.canvas;
+    cv.TextAlign = 0;
     for (int i = 0; i < 4; ++i) {
         if (cv.PrintMode == 0) {
             PreviewPanes* panes = c.panes();
@@ -69,13 +70,14 @@ void DrawInPasses(Component& c, const PaneLayout& layout, const std::function<vo
     }
 }
 
-void DrawCornerPane(Component& c, double cornerWidth, double bodyTop, double rightRuleBottom)
+void DrawCornerPane(Component& c, double cornerWidth, double bodyTop, double rightRuleBottom,
+                    const QString& text)
 {
     constexpr double bandTop = 310;
     Canvas& cv = c.canvas;
     const int lw = cv.LineWeight;
     cv.SetFont(11, 1);
-    cv.PrintCell(-1, QStringLiteral("日  期"), cornerWidth, bodyTop - bandTop, 0, bandTop);
+    cv.PrintCell(-1, text, cornerWidth, bodyTop - bandTop, 0, bandTop);
     cv.DrawHorizontalLine(0, bandTop, cornerWidth, lw);
     cv.DrawHorizontalLine(0, bodyTop, cornerWidth, lw);
     cv.DrawVerticalLine(0, bandTop, bodyTop, lw);
