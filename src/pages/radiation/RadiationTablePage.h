@@ -66,29 +66,29 @@ struct RadiationExtraStat {
 
 struct RadiationTablePage {
     QString cornerText{};
-    double rowHeadingWidth = 0;      // W: the row-heading column
-    double columnWidth = 0;          // C
-    int columnCount = 0;             // N
-    double lastColumnWidth = 0;      // 0: C like the others
+    double rowHeadingWidth = 0;          // W: the row-heading column
+    double columnWidth = 0;              // C
+    int columnCount = 0;                 // N
+    double lastColumnWidth = 0;          // 0: C like the others
     TextTable RTables::* dayTable = nullptr;
 
-    QString title{};                   // followed by the unit glyph and ")"
-    double titleWidth = 0;           // the title cell starts at W
-    QString extraLabels{};             // the column labels after "23-24", comma-separated
+    QString title{};                     // followed by the unit glyph and ")"
+    double titleWidth = 0;               // the title cell starts at W
+    QString extraLabels{};               // the column labels after "23-24", comma-separated
     std::vector<int> glyphAfterLabel{};   // 0-based label indexes followed by the unit glyph
-    int smallLabel = -1;             // a label drawn in 10 instead of 11 (-1: none)
+    int smallLabel = -1;                 // a label drawn in 10 instead of 11 (-1: none)
     std::vector<RadiationHeading> headings{};
-    QString rowLabels{};               // 31 day labels, "月计" and "月平均", comma-separated
+    QString rowLabels{};                 // 31 day labels, "月计" and "月平均", comma-separated
 
-    int firstStatItem = 1;           // RMonthStat item of data column 1
-    int statColumns = 25;            // columns filled from RMonthStat, the rest "---"
+    int firstStatItem = 1;               // RMonthStat item of data column 1
+    int statColumns = 25;                // columns filled from RMonthStat, the rest "---"
     RadiationExtraStat extraStat{};
     std::vector<RadiationExtreme> extremes{};
     std::vector<double> extremesDashX{};   // "---" cells C wide after the extremes
 
     std::vector<VerticalRule> headingRules{};   // verticals of the heading band
-    bool closingRuleInRowHeadings = false;    // the rule at 12730 across the row-heading column
-    std::vector<HorizontalRule> bodyRules{};    // after those at 11740 and 12400
+    bool closingRuleInRowHeadings = false;   // the rule at 12730 across the row-heading column
+    std::vector<HorizontalRule> bodyRules{};   // after those at 11740 and 12400
     std::vector<VerticalRule> bodyVerticals{};
     QString pageNumber{};
 
