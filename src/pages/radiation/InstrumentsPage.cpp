@@ -53,9 +53,9 @@ int RowsOf(const TextTable& t, int dimension)
 
 void PrintCertificateHeading(Canvas& cv)
 {
-    cv.PrintCell(-1, QStringLiteral("检定证"), 3000, RowHeight, 4300, HeaderTop);
+    cv.PrintCell(Border::Framed, QStringLiteral("检定证"), 3000, RowHeight, 4300, HeaderTop);
     cv.SetFont(11, 1);
-    cv.PlaceSymbolText(-1, QStringLiteral("K(μV·W·m)  t(s)  R(Ω)"), 3000, RowHeight, 4300, HeaderTop + RowHeight);
+    cv.PlaceSymbolText(Border::Framed, QStringLiteral("K(μV·W·m)  t(s)  R(Ω)"), 3000, RowHeight, 4300, HeaderTop + RowHeight);
     PrintTextAtPen(cv, QStringLiteral("K(μV·"));
     PrintGlyphAtPen(cv, PerWattGlyph);
     PrintTextAtPen(cv, QStringLiteral("·㎡) t(s) R(Ω)"));
@@ -63,13 +63,13 @@ void PrintCertificateHeading(Canvas& cv)
 
 void PrintInstrumentHeader(Canvas& cv)
 {
-    cv.PrintCell(-1, QStringLiteral("现用仪器表(备份、待修仪器不填)"), LeftWidth, RowHeight, 0, FrameTop);
+    cv.PrintCell(Border::Framed, QStringLiteral("现用仪器表(备份、待修仪器不填)"), LeftWidth, RowHeight, 0, FrameTop);
     const QStringList headings = CommaList(InstrumentHeadings);
     const std::vector<int> widths = CommaNumbers(InstrumentWidths);
     const std::vector<int> x = InstrumentColumnX();
     for (std::size_t i = 0; i < widths.size(); ++i) {
         if (!headings[qsizetype(i)].isEmpty())
-            cv.PrintCell(-1, headings[qsizetype(i)], widths[i], 2 * RowHeight, x[i], HeaderTop);
+            cv.PrintCell(Border::Framed, headings[qsizetype(i)], widths[i], 2 * RowHeight, x[i], HeaderTop);
     }
     PrintCertificateHeading(cv);
 }
@@ -82,7 +82,7 @@ void PrintInstrumentRows(Component& c)
     const std::vector<int> x = InstrumentColumnX();
     cv.SetFont(11, 1);
     for (int b = 0; b < InstrumentRows; ++b)
-        cv.PrintCell(-1, QString(), widths[0], RowHeight, 0, InstrumentTop + RowHeight * b);
+        cv.PrintCell(Border::Framed, QString(), widths[0], RowHeight, 0, InstrumentTop + RowHeight * b);
 
     // Room for twelve: more would run over the site description.
     const int count = std::min(RowsOf(t, 2), InstrumentRows);
@@ -92,11 +92,11 @@ void PrintInstrumentRows(Component& c)
                                 field(4) + QStringLiteral("  ") + field(5) + QStringLiteral("  ") + field(6),
                                 CalibrationDate(field(7)), CalibrationDate(field(8))};
         for (std::size_t k = 0; k < widths.size(); ++k)
-            cv.PrintCell(-1, cells[qsizetype(k)], widths[k], RowHeight, x[k], InstrumentTop + RowHeight * (i - 1));
+            cv.PrintCell(Border::Framed, cells[qsizetype(k)], widths[k], RowHeight, x[k], InstrumentTop + RowHeight * (i - 1));
     }
     for (int i = count + 1; i <= InstrumentRows; ++i) {
         for (std::size_t k = 0; k < widths.size(); ++k)
-            cv.PrintCell(-1, QString(), widths[k], RowHeight, x[k], InstrumentTop + RowHeight * (i - 1));
+            cv.PrintCell(Border::Framed, QString(), widths[k], RowHeight, x[k], InstrumentTop + RowHeight * (i - 1));
     }
 }
 
@@ -119,13 +119,13 @@ void PrintSiteDescription(Component& c)
 {
     Canvas& cv = c.canvas;
     cv.SetFont(10, 1);
-    cv.TextAlign = 1;
-    cv.PrintCell(0, QStringLiteral("场地周围环境描述:"), LeftWidth, RowHeight, 0, SiteTop);
-    cv.TextAlign = 0;
+    cv.TextAlign = Align::Left;
+    cv.PrintCell(Border::None, QStringLiteral("场地周围环境描述:"), LeftWidth, RowHeight, 0, SiteTop);
+    cv.TextAlign = Align::Centre;
     // The character width of the paragraph, measured where the page is drawn (pane, printer
     // or picture) in the font just set.
     const double charWidth = RoundToInt16(2 * cv.target().TextWidth(QStringLiteral("中")));
-    cv.PrintParagraph(0, charWidth, SiteDescriptionText(c.tables), LeftWidth, SiteHeight, 0, SiteTop);
+    cv.PrintParagraph(Border::None, charWidth, SiteDescriptionText(c.tables), LeftWidth, SiteHeight, 0, SiteTop);
 }
 
 void DrawLeftFrame(Canvas& cv)
@@ -147,22 +147,22 @@ void PrintNotes(Component& c)
     const std::vector<int> widths = CommaNumbers(NoteWidths);
     const std::vector<int> x = RunningX(int(NotesX), widths);
     for (std::size_t i = 0; i < widths.size(); ++i)
-        cv.PrintCell(-1, headings[qsizetype(i)], widths[i], RowHeight, x[i], FrameTop);
+        cv.PrintCell(Border::Framed, headings[qsizetype(i)], widths[i], RowHeight, x[i], FrameTop);
 
     const int days = RowsOf(notes, 1);
     for (int d = 1; d <= NoteRows; ++d) {
         const double y = NotesTop + RowHeight * (d - 1);
-        cv.TextAlign = 0;
+        cv.TextAlign = Align::Centre;
         if (d > days) {
-            cv.PrintCell(-1, QString(), widths[0], RowHeight, x[0], y);
-            cv.PrintCell(-1, QString(), widths[1], RowHeight, x[1], y);
-            cv.TextAlign = 1;
-            cv.PrintCell(-1, QString(), widths[2], RowHeight, x[2], y);
+            cv.PrintCell(Border::Framed, QString(), widths[0], RowHeight, x[0], y);
+            cv.PrintCell(Border::Framed, QString(), widths[1], RowHeight, x[1], y);
+            cv.TextAlign = Align::Left;
+            cv.PrintCell(Border::Framed, QString(), widths[2], RowHeight, x[2], y);
         } else {
-            cv.PrintCell(-1, QString::number(d), widths[0], RowHeight, x[0], y);
-            cv.PrintCell(-1, CellOrEmpty(notes, d, 1), widths[1], RowHeight, x[1], y);
-            cv.TextAlign = 1;
-            cv.PrintCellTwoLines(-1, CellOrEmpty(notes, d, 2), widths[2], RowHeight, x[2], y);
+            cv.PrintCell(Border::Framed, QString::number(d), widths[0], RowHeight, x[0], y);
+            cv.PrintCell(Border::Framed, CellOrEmpty(notes, d, 1), widths[1], RowHeight, x[1], y);
+            cv.TextAlign = Align::Left;
+            cv.PrintCellTwoLines(Border::Framed, CellOrEmpty(notes, d, 2), widths[2], RowHeight, x[2], y);
         }
     }
 }

@@ -62,15 +62,15 @@ void DrawColumnHeadings(Component& c, const RadiationTablePage& p)
     cv.SetFont(11, 1);
     PrintPageHeading(c);
 
-    cv.TextAlign = 0;
-    cv.PrintCell(-1, p.title, p.titleWidth, LabelTier - BandTop, p.rowHeadingWidth, BandTop);
+    cv.TextAlign = Align::Centre;
+    cv.PrintCell(Border::Framed, p.title, p.titleWidth, LabelTier - BandTop, p.rowHeadingWidth, BandTop);
     PrintGlyphAtPen(cv, PerSquareMetreGlyph);
     PrintTextAtPen(cv, QStringLiteral(")"));
     for (const RadiationHeading& h : p.headings) {
         if (h.perLine > 0)
-            cv.PrintWrappedText(-1, h.width, h.height, h.x, h.y, h.text, 400, h.perLine);
+            cv.PrintWrappedText(Border::Framed, h.width, h.height, h.x, h.y, h.text, 400, h.perLine);
         else
-            cv.PrintCell(-1, h.text, h.width, h.height, h.x, h.y);
+            cv.PrintCell(Border::Framed, h.text, h.width, h.height, h.x, h.y);
         if (h.glyphAfter)
             PrintGlyphAtPen(cv, PerSquareMetreGlyph);
     }
@@ -79,7 +79,7 @@ void DrawColumnHeadings(Component& c, const RadiationTablePage& p)
     for (int i = 0; i < labels.size(); ++i) {
         if (p.smallLabel >= 0)
             cv.SetFont(i == p.smallLabel ? 10 : 11, 1);
-        cv.PrintCell(-1, labels[i], p.widthOf(i + 1), BodyTop - LabelTier, p.columnX(i + 1), LabelTier);
+        cv.PrintCell(Border::Framed, labels[i], p.widthOf(i + 1), BodyTop - LabelTier, p.columnX(i + 1), LabelTier);
         if (Contains(p.glyphAfterLabel, i))
             PrintGlyphAtPen(cv, PerSquareMetreGlyph);
     }
@@ -98,7 +98,7 @@ void DrawRowHeadings(Component& c, const RadiationTablePage& p)
     if (p.closingRuleInRowHeadings)
         cv.DrawHorizontalLine(0, ExtremesBottom, w, lw);
     cv.SetFont(11, 1);
-    cv.TextAlign = 0;
+    cv.TextAlign = Align::Centre;
     PrintRowLabels(cv, CommaList(p.rowLabels), 0, w, BodyTop, RowHeight, cv.ShowGridLines);
 }
 
@@ -121,17 +121,17 @@ void PrintMonthRows(Component& c, const RadiationTablePage& p)
     const TextTable& stat = c.tables.RMonthStat;
     for (int r = 1; r <= 2; ++r) {
         const double y = r == 1 ? MonthTotalY : MonthMeanY;
-        cv.TextAlign = 2;
+        cv.TextAlign = Align::Right;
         for (int k = 1; k <= p.statColumns; ++k)
-            cv.PrintCell(-1, stat(r, p.firstStatItem + k - 1), p.widthOf(k), RowHeight, p.columnX(k), y);
+            cv.PrintCell(Border::Framed, stat(r, p.firstStatItem + k - 1), p.widthOf(k), RowHeight, p.columnX(k), y);
         for (int k = p.statColumns + 1; k <= p.columnCount; ++k) {
             const RadiationExtraStat& extra = p.extraStat;
             if (k == extra.column && (r == 1 || extra.inMeanRow)) {
-                cv.TextAlign = 2;
-                cv.PrintCell(-1, stat(r, extra.item), p.widthOf(k), RowHeight, p.columnX(k), y);
+                cv.TextAlign = Align::Right;
+                cv.PrintCell(Border::Framed, stat(r, extra.item), p.widthOf(k), RowHeight, p.columnX(k), y);
             } else {
-                cv.TextAlign = 0;
-                cv.PrintCell(-1, NoValue, p.widthOf(k), RowHeight, p.columnX(k), y);
+                cv.TextAlign = Align::Centre;
+                cv.PrintCell(Border::Framed, NoValue, p.widthOf(k), RowHeight, p.columnX(k), y);
             }
         }
     }
@@ -141,22 +141,22 @@ void PrintExtremesRow(Component& c, const RadiationTablePage& p)
 {
     Canvas& cv = c.canvas;
     const TextList& e = c.tables.RMonthExtremes;
-    cv.TextAlign = 0;
+    cv.TextAlign = Align::Centre;
     for (const RadiationExtreme& x : p.extremes) {
         const int v = x.valueItem;
         double at = x.x;
-        cv.PrintCell(-1, x.caption, x.captionWidth, RowHeight, at, ExtremesY);
+        cv.PrintCell(Border::Framed, x.caption, x.captionWidth, RowHeight, at, ExtremesY);
         at += x.captionWidth;
-        cv.PrintCell(-1, e(v), x.valueWidth, RowHeight, at, ExtremesY);
+        cv.PrintCell(Border::Framed, e(v), x.valueWidth, RowHeight, at, ExtremesY);
         at += x.valueWidth;
-        cv.PrintCell(-1, QStringLiteral("出现时间"), x.valueWidth, RowHeight, at, ExtremesY);
+        cv.PrintCell(Border::Framed, QStringLiteral("出现时间"), x.valueWidth, RowHeight, at, ExtremesY);
         at += x.valueWidth;
         const QString time = ExtremeTimeText(e(v + 1), e(v + 2), e(v + 3), x.twoDigitMinute);
         if (!time.isEmpty())
-            cv.PrintCell(-1, time, x.timeWidth, RowHeight, at, ExtremesY);
+            cv.PrintCell(Border::Framed, time, x.timeWidth, RowHeight, at, ExtremesY);
     }
     for (double x : p.extremesDashX)
-        cv.PrintCell(-1, NoValue, p.columnWidth, RowHeight, x, ExtremesY);
+        cv.PrintCell(Border::Framed, NoValue, p.columnWidth, RowHeight, x, ExtremesY);
 }
 
 void DrawBodyRules(Component& c, const RadiationTablePage& p)
@@ -176,7 +176,7 @@ void DrawBody(Component& c, const RadiationTablePage& p)
 {
     Canvas& cv = c.canvas;
     cv.SetFont(9, 1);
-    cv.TextAlign = 2;
+    cv.TextAlign = Align::Right;
     PrintDayRows(c, p);
     PrintMonthRows(c, p);
     PrintExtremesRow(c, p);
