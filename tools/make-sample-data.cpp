@@ -6,6 +6,7 @@
 
 #include "sample_data/AStatistics.h"
 #include "sample_data/RFile.h"
+#include "sample_data/Symbols.h"
 #include "sample_data/YFile.h"
 
 #include <QDir>
@@ -17,7 +18,10 @@ namespace {
 json MakeAFile(const Station& s)
 {
     const int days = DaysIn(s.year, s.month);
-    const std::vector<Day> month = Simulate(s, days);
+    std::vector<Day> month = Simulate(s, days);
+    ShowcaseWeatherRecords(s, month);
+    if (s.lightWinds)
+        MakeWindsLight(month);
     const AContext a{s, days, month};
     json t = json::object();
     AddAHeader(t, a);
@@ -27,6 +31,7 @@ json MakeAFile(const Station& s)
     AddWind(t, a);
     AddGroundSoil(t, a);
     AddEvaporationSnowIcing(t, a);
+    ShowcaseCloudFormsAndIcing(t, a);
     AddSunshineSeaLevel(t, a);
     AddExtraTables(t, a);
     AddBackCoverTexts(t, a);
@@ -197,6 +202,23 @@ std::vector<Station> MonthlyStations()
     automaticManualGround.baseTemperature = 12.0;
     automaticManualGround.seed = 56294;
     out.push_back(automaticManualGround);
+
+    Station automaticApril = automatic;   // kind 2 in a 30-day month: shallow soil read four
+    automaticApril.fileName = "A57494-200304.TXT";   // times a day ("2"), light winds
+    automaticApril.month = 4;
+    automaticApril.modes[16] = "2";
+    automaticApril.baseTemperature = 16.5;
+    automaticApril.lightWinds = true;
+    automaticApril.seed = 57495;
+    out.push_back(automaticApril);
+
+    Station referenceFebruary = reference;   // kind 3 in February: deep soil read once a day ("0")
+    referenceFebruary.fileName = "A50953-200302.TXT";
+    referenceFebruary.month = 2;
+    referenceFebruary.modes[17] = "0";
+    referenceFebruary.baseTemperature = -17.5;
+    referenceFebruary.seed = 50952;
+    out.push_back(referenceFebruary);
     return out;
 }
 
