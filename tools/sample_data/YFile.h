@@ -211,7 +211,7 @@ int WeatherDays(const std::vector<Day>& days, int month, int column)
         case 19: has = !d.rain && !spring && day % 9 == 0; break;
         case 21: has = summer && d.rain && day % 3 == 0; break;
         case 22: has = summer && d.rain && day % 6 == 0; break;
-        case 24: has = d.maxWindSpeed > 6.2; break;
+        case 24: has = d.extremeWindSpeed > 10; break;
         case 25: has = summer && d.rain && day == 21; break;
         default: break;
         }
