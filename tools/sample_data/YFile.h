@@ -568,6 +568,21 @@ json FirstLastDatesTable(const YearDays& year)
     });
 }
 
+// Items 1..5 of a direction's wind: sum of speeds, occurrences, mean speed, frequency among
+// `total` observations, maximum speed; calm (17) has only occurrences and frequency.
+std::string WindItem(const WindCount& w, int total, int dir, int item)
+{
+    if (dir == 17 && item != 2 && item != 4)
+        return "";
+    switch (item) {
+    case 1: return Tenths(w.sum);
+    case 2: return std::to_string(w.count);
+    case 3: return w.count ? Tenths(w.sum / w.count) : "0";
+    case 4: return Int(100.0 * w.count / std::max(total, 1));
+    default: return Tenths(w.max);
+    }
+}
+
 // Wind by month and direction (1..16, 17 calm): 1 sum of speeds, 2 occurrences, 3 mean
 // speed (0.1 m/s), 4 frequency (%), 5 maximum speed; calm only 2 and 4.
 json WindStatTable(const YearDays& year)
@@ -578,16 +593,8 @@ json WindStatTable(const YearDays& year)
         counts[m] = CountWinds(year[m], totals[m]);
     return Cube(12, 17, 5, [&](int month, int dir, int item) -> std::string {
         const WindCount& w = counts[static_cast<std::size_t>(month - 1)][static_cast<std::size_t>(dir)];
-        const int total = std::max(totals[static_cast<std::size_t>(month - 1)], 1);
-        if (dir == 17 && item != 2 && item != 4)
-            return "";
-        switch (item) {
-        case 1: return Tenths(w.sum);
-        case 2: return std::to_string(w.count);
-        case 3: return w.count ? Tenths(w.sum / w.count) : "0";
-        case 4: return Int(100.0 * w.count / total);
-        default: return Tenths(w.max);
-        }
+        const int total = totals[static_cast<std::size_t>(month - 1)];
+        return WindItem(w, total, dir, item);
     });
 }
 
@@ -610,17 +617,9 @@ json WindYearRowTable(const YearDays& year)
         }
     }
     return Grid(17, 6, [&](int dir, int item) -> std::string {
-        const WindCount& w = sums[static_cast<std::size_t>(dir)];
-        if (dir == 17 && item != 2 && item != 4)
-            return "";
-        switch (item) {
-        case 1: return Tenths(w.sum);
-        case 2: return std::to_string(w.count);
-        case 3: return w.count ? Tenths(w.sum / w.count) : "0";
-        case 4: return Int(100.0 * w.count / std::max(total, 1));
-        case 5: return Tenths(w.max);
-        default: return maxMonth[static_cast<std::size_t>(dir)] ? std::to_string(maxMonth[static_cast<std::size_t>(dir)]) : "";
-        }
+        if (item == 6)
+            return dir < 17 && maxMonth[static_cast<std::size_t>(dir)] ? std::to_string(maxMonth[static_cast<std::size_t>(dir)]) : "";
+        return WindItem(sums[static_cast<std::size_t>(dir)], total, dir, item);
     });
 }
 
