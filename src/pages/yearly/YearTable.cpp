@@ -46,7 +46,8 @@ double YearColumns::x(int column) const
 
 double YearColumns::width(int column) const
 {
-    return edges_[static_cast<std::size_t>(column)] - x(column);
+    const double left = x(column);   // checks the column first
+    return edges_[static_cast<std::size_t>(column)] - left;
 }
 
 ColumnItems::ColumnItems(int columnCount, std::initializer_list<ItemRun> runs)
