@@ -1,12 +1,12 @@
 #include "pages/yearly/YearPage2.h"
 
 #include "pages/frame/LayoutLiterals.h"
-#include "pages/frame/OncePerNumberTrap.h"
 #include "pages/yearly/YearTable.h"
 #include "pages/yearly/YearlyPage.h"
 #include "platform/Surface.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/CloudIcingSymbols.h"
+#include "toolkit/ErrorPatterns.h"
 #include "toolkit/PageHeading.h"
 #include "toolkit/Renderers.h"
 #include "toolkit/SymbolGlyphs.h"
@@ -73,7 +73,7 @@ private:
     YearStatement run()
     {
         return [this](const std::function<void()>& statement) {
-            ResumeReportingEachNumberOnce(c_, c_.YearPage2LastError, PageContext, statement);
+            ResumeReportingOnce(c_, c_.YearPage2LastError, PageContext, statement);
         };
     }
     void step(const std::function<void()>& statement) { RunStatement(run(), statement); }
