@@ -2,7 +2,7 @@
 // table and its start times, the panes.
 #include "pages/yearly/YearPage1.h"
 
-#include "support/PageTestSupport.h"
+#include "pages/yearly/YearlyPageTestSupport.h"
 
 namespace tabulon::test {
 namespace {
@@ -11,15 +11,8 @@ constexpr double UpperX = 1004, UpperW = 578, LowerW = 554;
 double UpperY(int m) { return 1510 + 350 * (m - 1); }
 double LowerY(int m) { return 7610 + 350 * (m - 1); }
 
-class YearPage1Test : public PageTest {
+class YearPage1Test : public YearlyPageTest {
 protected:
-    void SetUp() override
-    {
-        PageTest::SetUp();
-        c.state.ReportKind = YearlySurfaceReport;
-        c.state.CurrentPage = 2;
-    }
-    TextTable& stat() { return c.tables.YMonthStat; }
     TextTable& maxima() { return c.tables.YMaxPrecipitation; }
     void setParts(int n, const char* month, const char* day, const char* hour, const char* minute)
     {
@@ -126,25 +119,6 @@ TEST_F(YearPage1Test, DurationLabelsRightAlignedAndRulesStopAtTheMaximumTable)
     EXPECT_TRUE(rec.contains(R"(DrawHorizontalLine(0, 9700, 16500, 4))"));
     EXPECT_TRUE(rec.contains(R"(DrawHorizontalLine(0, 11800, 19500, 4))"));
     EXPECT_TRUE(rec.contains(R"(DrawVerticalLine(16500, 6410, 12860, 4))"));
-}
-
-TEST_F(YearPage1Test, PreviewPanes)
-{
-    usePreview("1");
-    PrintYearPage1(c);
-    EXPECT_EQ(panes.sizes[0].width, 0);
-    EXPECT_EQ(panes.sizes[1].width, 0);
-    EXPECT_EQ(panes.sizes[2], (PaneSize{1039, 12895}));
-    EXPECT_EQ(panes.sizes[3], (PaneSize{19535, 16000}));
-    EXPECT_TRUE(panes.surfaces[2].hasText(QStringLiteral("年极值")));
-    EXPECT_TRUE(panes.surfaces[2].hasText(QStringLiteral("12")));
-    EXPECT_FALSE(panes.surfaces[3].hasText(QStringLiteral("年极值")));
-    EXPECT_FALSE(panes.surfaces[3].hasText(QStringLiteral("月 份")));
-    EXPECT_TRUE(panes.surfaces[3].hasText(QStringLiteral("-1-")));
-
-    usePreview("0.5");
-    PrintYearPage1(c);
-    EXPECT_EQ(panes.sizes[3], (PaneSize{9785, 8000}));
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 // glyph row, the first/last-date table, and the page's once-per-number trap.
 #include "pages/yearly/YearPage2.h"
 
-#include "support/PageTestSupport.h"
+#include "pages/yearly/YearlyPageTestSupport.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/SymbolGlyphs.h"
 
@@ -15,15 +15,8 @@ double UpperY(int m) { return 1510 + 350 * (m - 1); }
 double LowerY(int m) { return 7610 + 350 * (m - 1); }
 constexpr double IcingX = 10260;
 
-class YearPage2Test : public PageTest {
+class YearPage2Test : public YearlyPageTest {
 protected:
-    void SetUp() override
-    {
-        PageTest::SetUp();
-        c.state.ReportKind = YearlySurfaceReport;
-        c.state.CurrentPage = 3;
-    }
-    TextTable& stat() { return c.tables.YMonthStat; }
     TextTable& dates() { return c.tables.YFirstLastDates; }
     // The icing glyph placed in month m's row, or "" when the cell is blank.
     static QString IcingGlyph(const CanvasCallRecorder& rec, double y)
@@ -166,20 +159,6 @@ TEST_F(YearPage2Test, ThunderRowsFourthCellShowsOnlyTheFiller)
     EXPECT_EQ(cells[0].toString(), R"(PrintCell(-1, "---", 700, 350, 18800, 11110))");
     EXPECT_FALSE(surface.hasText(QStringLiteral("5/6")));
     EXPECT_EQ(dates()(8, 4), QStringLiteral("5/6"));
-}
-
-TEST_F(YearPage2Test, PreviewPanes)
-{
-    usePreview("1");
-    PrintYearPage2(c);
-    EXPECT_EQ(panes.sizes[0].width, 0);
-    EXPECT_EQ(panes.sizes[1].width, 0);
-    EXPECT_EQ(panes.sizes[2], (PaneSize{951, 12195}));
-    EXPECT_EQ(panes.sizes[3], (PaneSize{19535, 16000}));
-    EXPECT_TRUE(panes.surfaces[2].hasText(QStringLiteral("年极值")));
-    EXPECT_FALSE(panes.surfaces[3].hasText(QStringLiteral("年极值")));
-    EXPECT_EQ(c.canvas.OutputTarget, &panes.surfaces[3]);
-    EXPECT_EQ(c.canvas.TextAlign, 0);
 }
 
 }  // namespace

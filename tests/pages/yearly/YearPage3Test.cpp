@@ -2,7 +2,7 @@
 // the month of each direction's maximum shown and kept with "月".
 #include "pages/yearly/YearPage3.h"
 
-#include "support/PageTestSupport.h"
+#include "pages/yearly/YearlyPageTestSupport.h"
 
 namespace tabulon::test {
 namespace {
@@ -12,17 +12,10 @@ double GroupX(int d) { return 1005 + 2055 * (d <= 9 ? d - 1 : d - 10); }
 double MonthY(int d, int m) { return (d <= 9 ? 1910 : 8310) + 300 * (m - 1); }
 double YearRowY(int d, int row) { return (d <= 9 ? 5510 : 11910) + 300 * row; }   // row 0, 1, 2
 
-class YearPage3Test : public PageTest {
+class YearPage3Test : public YearlyPageTest {
 protected:
-    void SetUp() override
-    {
-        PageTest::SetUp();
-        c.state.ReportKind = YearlySurfaceReport;
-        c.state.CurrentPage = 4;
-    }
     TextCube& wind() { return c.tables.YWindStat; }
     TextTable& year() { return c.tables.YWindYearRow; }
-    TextTable& stat() { return c.tables.YMonthStat; }
     static std::vector<double> Xs(double x0, const std::vector<double>& offsets)
     {
         std::vector<double> xs;
@@ -121,19 +114,6 @@ TEST_F(YearPage3Test, EmptyMonthValuesAreBoxedOnlyWithGridLines)
     PrintYearPage3(c);
     EXPECT_TRUE(rec.contains(R"(PrintCell(0, "", 511, 300, 1005, 2210))"));
     EXPECT_TRUE(rec.contains(R"(PrintCell(-1, "---", 511, 300, 1005, 5810))"));
-}
-
-TEST_F(YearPage3Test, PreviewPanes)
-{
-    usePreview("1");
-    PrintYearPage3(c);
-    EXPECT_EQ(panes.sizes[0].width, 0);
-    EXPECT_EQ(panes.sizes[1].width, 0);
-    EXPECT_EQ(panes.sizes[2], (PaneSize{1040, 13145}));
-    EXPECT_EQ(panes.sizes[3], (PaneSize{19535, 16000}));
-    EXPECT_TRUE(panes.surfaces[2].hasText(QStringLiteral("年最大")));
-    EXPECT_FALSE(panes.surfaces[3].hasText(QStringLiteral("年最大")));
-    EXPECT_TRUE(panes.surfaces[3].hasText(QStringLiteral("-3-")));
 }
 
 }  // namespace

@@ -1,22 +1,18 @@
-// The yearly frame: columns, column-to-item maps, month grids, year rows and the month-label
-// column.
+// The yearly frame: columns, column-to-item maps, month grids, year rows, the month-label
+// column, and the panes of every yearly table page.
+#include "pages/yearly/YearPage1.h"
+#include "pages/yearly/YearPage2.h"
+#include "pages/yearly/YearPage3.h"
 #include "pages/yearly/YearTable.h"
 #include "pages/yearly/YearlyPage.h"
 
-#include "support/PageTestSupport.h"
+#include "pages/yearly/YearlyPageTestSupport.h"
 #include "toolkit/Canvas.h"
 
 namespace tabulon::test {
 namespace {
 
-class YearTableTest : public PageTest {
-protected:
-    void SetUp() override
-    {
-        PageTest::SetUp();
-        c.state.ReportKind = YearlySurfaceReport;
-    }
-};
+using YearTableTest = YearlyPageTest;
 
 TEST_F(YearTableTest, ColumnsAndItemMaps)
 {
@@ -115,6 +111,43 @@ TEST_F(YearTableTest, MonthLabelColumnDrawsRulesHeadingsMonthsAndYearLabels)
     EXPECT_TRUE(rec.contains(R"(PrintWrappedText(-1, 900, 600, 0, 5410, "年平均或月份", 300, 3))"));
     EXPECT_EQ(rec.strings().last(), R"(DrawHorizontalLine(0, 5100, 900, 4))");
     EXPECT_EQ(c.canvas.TextAlign, 0);
+}
+
+// In preview the month labels go to the row-heading pane alone and everything else to the
+// body pane; the corner and column-heading panes are collapsed.
+TEST_F(YearTableTest, PreviewPanesOfEveryPage)
+{
+    const struct {
+        void (*print)(Component&);
+        PaneSize rowHeadings;
+        const char* yearLabel;
+        const char* number;
+    } pages[] = {{PrintYearPage1, {1039, 12895}, "年平均", "-1-"},
+                 {PrintYearPage2, {951, 12195}, "年极值", "-2-"},
+                 {PrintYearPage3, {1040, 13145}, "年最大", "-3-"}};
+    for (const auto& p : pages) {
+        SCOPED_TRACE(p.number);
+        usePreview("1");
+        RecordingPanes fresh;   // each page on panes of its own
+        c.setPanes(&fresh);
+        p.print(c);
+        EXPECT_EQ(fresh.sizes[0].width, 0);
+        EXPECT_EQ(fresh.sizes[1].width, 0);
+        EXPECT_EQ(fresh.sizes[2], p.rowHeadings);
+        EXPECT_EQ(fresh.sizes[3], (PaneSize{19535, 16000}));
+        EXPECT_TRUE(fresh.surfaces[2].hasText(QString::fromUtf8(p.yearLabel)));
+        EXPECT_TRUE(fresh.surfaces[2].hasText(QStringLiteral("12")));
+        EXPECT_FALSE(fresh.surfaces[3].hasText(QString::fromUtf8(p.yearLabel)));
+        EXPECT_FALSE(fresh.surfaces[3].hasText(QStringLiteral("月 份")));
+        EXPECT_TRUE(fresh.surfaces[3].hasText(QString::fromUtf8(p.number)));
+        EXPECT_EQ(c.canvas.OutputTarget, &fresh.surfaces[3]);
+        EXPECT_EQ(c.canvas.TextAlign, 0);
+        for (const RecordingSurface& s : fresh.surfaces)
+            EXPECT_EQ(s.endDocCount(), 0);
+    }
+    usePreview("0.5");
+    PrintYearPage1(c);
+    EXPECT_EQ(panes.sizes[3], (PaneSize{9785, 8000}));
 }
 
 }  // namespace
