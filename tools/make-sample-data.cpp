@@ -5,6 +5,7 @@
 // One function per table family: a page that needs more data extends its family.
 
 #include "sample_data/AStatistics.h"
+#include "sample_data/DecadePages.h"
 #include "sample_data/RFile.h"
 #include "sample_data/Symbols.h"
 #include "sample_data/YFile.h"
@@ -20,6 +21,7 @@ json MakeAFile(const Station& s)
     const int days = DaysIn(s.year, s.month);
     std::vector<Day> month = Simulate(s, days);
     ShowcaseWeatherRecords(s, month);
+    ShowcaseLateSnowCover(s, month);
     if (s.lightWinds)
         MakeWindsLight(month);
     const AContext a{s, days, month};
@@ -39,6 +41,7 @@ json MakeAFile(const Station& s)
     AddMonthStatistics(t, a);
     AddClassCounts(t, a);
     AddWindStatistics(t, a);
+    ShowcaseDecadePageCells(t, a);
     return t;
 }
 
