@@ -6,6 +6,7 @@
 
 #include "sample_data/AStatistics.h"
 #include "sample_data/RFile.h"
+#include "sample_data/Symbols.h"
 #include "sample_data/YFile.h"
 
 #include <QDir>
@@ -17,7 +18,8 @@ namespace {
 json MakeAFile(const Station& s)
 {
     const int days = DaysIn(s.year, s.month);
-    const std::vector<Day> month = Simulate(s, days);
+    std::vector<Day> month = Simulate(s, days);
+    ShowcaseWeatherRecords(s, month);
     const AContext a{s, days, month};
     json t = json::object();
     AddAHeader(t, a);
@@ -27,6 +29,7 @@ json MakeAFile(const Station& s)
     AddWind(t, a);
     AddGroundSoil(t, a);
     AddEvaporationSnowIcing(t, a);
+    ShowcaseCloudFormsAndIcing(t, a);
     AddSunshineSeaLevel(t, a);
     AddExtraTables(t, a);
     AddBackCoverTexts(t, a);

@@ -27,17 +27,18 @@ void ShowError(Component& c, const QString& context, const ReportError& error)
     c.messages().show(ErrorMessageText(error), context, MsgStyle::Critical);
 }
 
-void ShowErrorOnce(Component& c, int slot, const QString& context, const ReportError& error)
+bool ShowErrorOnce(Component& c, int slot, const QString& context, const ReportError& error)
 {
     if (slot < 0 || slot >= static_cast<int>(c.LastErrorNumbers.size())) {
         ShowError(c, context, error);
-        return;
+        return true;
     }
     const auto number = static_cast<std::int16_t>(error.number());
     if (c.LastErrorNumbers[slot] == number)
-        return;
+        return false;
     c.LastErrorNumbers[slot] = number;
     ShowError(c, context, error);
+    return true;
 }
 
 }  // namespace tabulon

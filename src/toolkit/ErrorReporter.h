@@ -17,6 +17,7 @@ void ShowError(Component& c, const QString& context, const ReportError& error);
 
 // Reports the error only when its number differs from the one last reported from this
 // slot of LastErrorNumbers (0..5), then remembers it. Used where drawing goes on after an error.
-void ShowErrorOnce(Component& c, int slot, const QString& context, const ReportError& error);
+// Returns whether the error was shown.
+bool ShowErrorOnce(Component& c, int slot, const QString& context, const ReportError& error);
 
 }  // namespace tabulon
