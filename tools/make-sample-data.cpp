@@ -6,6 +6,7 @@
 
 #include "sample_data/AStatistics.h"
 #include "sample_data/RFile.h"
+#include "sample_data/DayGrids.h"
 #include "sample_data/Symbols.h"
 #include "sample_data/YFile.h"
 
@@ -30,6 +31,8 @@ json MakeAFile(const Station& s)
     AddGroundSoil(t, a);
     AddEvaporationSnowIcing(t, a);
     ShowcaseCloudFormsAndIcing(t, a);
+    ShowcaseCloudSymbolCodes(t, a);
+    ShowcaseAccumulatedPrecipitation(t, a);
     AddSunshineSeaLevel(t, a);
     AddExtraTables(t, a);
     AddBackCoverTexts(t, a);
@@ -178,6 +181,9 @@ std::vector<Station> MonthlyStations()
     referenceManualGround.manualMarker = "人工";
     referenceManualGround.modes[16] = "9";
     referenceManualGround.modes[17] = "9";
+    referenceManualGround.modes[7] = "A";    // cloud height, cloud forms and visibility
+    referenceManualGround.modes[8] = "B";    // not hourly: their pages print blank grids
+    referenceManualGround.modes.erase(9);
     referenceManualGround.baseTemperature = 9.5;
     referenceManualGround.seed = 58362;
     out.push_back(referenceManualGround);
@@ -200,6 +206,14 @@ std::vector<Station> MonthlyStations()
     automaticManualGround.baseTemperature = 12.0;
     automaticManualGround.seed = 56294;
     out.push_back(automaticManualGround);
+
+    Station referenceApril = reference;   // kind 3 in a 30-day month
+    referenceApril.fileName = "A50953-200304.TXT";
+    referenceApril.month = 4;
+    referenceApril.baseTemperature = 5.5;
+    referenceApril.seed = 50954;
+    out.push_back(referenceApril);
+
     return out;
 }
 
