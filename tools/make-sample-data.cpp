@@ -21,6 +21,8 @@ json MakeAFile(const Station& s)
     const int days = DaysIn(s.year, s.month);
     std::vector<Day> month = Simulate(s, days);
     ShowcaseWeatherRecords(s, month);
+    if (s.lightWinds)
+        MakeWindsLight(month);
     const AContext a{s, days, month};
     json t = json::object();
     AddAHeader(t, a);
@@ -207,13 +209,22 @@ std::vector<Station> MonthlyStations()
     automaticManualGround.seed = 56294;
     out.push_back(automaticManualGround);
 
-    Station referenceApril = reference;   // kind 3 in a 30-day month
-    referenceApril.fileName = "A50953-200304.TXT";
-    referenceApril.month = 4;
-    referenceApril.baseTemperature = 5.5;
-    referenceApril.seed = 50954;
-    out.push_back(referenceApril);
+    Station automaticApril = automatic;   // kind 2 in a 30-day month: shallow soil read four
+    automaticApril.fileName = "A57494-200304.TXT";   // times a day ("2"), light winds
+    automaticApril.month = 4;
+    automaticApril.modes[16] = "2";
+    automaticApril.baseTemperature = 16.5;
+    automaticApril.lightWinds = true;
+    automaticApril.seed = 57495;
+    out.push_back(automaticApril);
 
+    Station referenceFebruary = reference;   // kind 3 in February: deep soil read once a day ("0")
+    referenceFebruary.fileName = "A50953-200302.TXT";
+    referenceFebruary.month = 2;
+    referenceFebruary.modes[17] = "0";
+    referenceFebruary.baseTemperature = -17.5;
+    referenceFebruary.seed = 50952;
+    out.push_back(referenceFebruary);
     return out;
 }
 

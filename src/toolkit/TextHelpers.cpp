@@ -125,6 +125,12 @@ void FormatTwoDigits(QString& value)
     value = value.left(slash + 1) + FillDigitRun(value.mid(slash + 1));
 }
 
+const QString& FormattedTwoDigits(QString& cell)
+{
+    FormatTwoDigits(cell);
+    return cell;
+}
+
 void PrintBlankDayRows(Component& c, std::int16_t yEnd, std::int16_t x0, std::int16_t colW,
                        std::int16_t rowH, std::int16_t nCols)
 {

@@ -15,6 +15,8 @@ class Component;
 // The fillers "←---", "-", "----", "-/-", texts without digits, and texts with more than
 // one run of digits after the first "/" are left as they are. Applying it twice changes nothing.
 void FormatTwoDigits(QString& value);
+// The same, returning the rewritten cell, for pages that print a table cell as they format it.
+const QString& FormattedTwoDigits(QString& cell);
 
 // Draws empty framed cells (text "  ") in the day rows past the month's last day, so the day
 // grid looks complete: rows for days d + 1 .. 31 directly above yEnd, nCols columns of colW

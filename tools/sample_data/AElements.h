@@ -216,7 +216,9 @@ void AddGroundSoil(json& t, const AContext& a)
             t[names[k]] = DayTable(1, a.days, [&](int d, int) { return Tenths(a.day(d).soil[k][17]); });
             continue;
         }
-        t[names[k]] = ElementTable(a, [k](const Day& d, int i) { return d.soil[k][i]; }, {});
+        // The 0 to 40 cm layers follow the ground temperature's letter (four readings on a digit).
+        t[names[k]] = ElementTable(a, [k](const Day& d, int i) { return d.soil[k][i]; }, {}, Tenths,
+                                   k < 5 && GroundReadFourTimes(a.s));
     }
     t["AFrozenSoil"] = DayTable(4, a.days, [&](int d, int i) -> std::string {
         const Day& day = a.day(d);

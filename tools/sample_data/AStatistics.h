@@ -167,7 +167,8 @@ void AddDailyAndDekadStatistics(json& t, const AContext& a)
             if (k >= 5 && DeepSoilReadOnce(a.s))
                 items[base + 1] = Tenths(MeanOver(a, p, [k](const Day& d) { return d.soil[k][17]; }));
             else
-                DekadBlock(items, p, {base, [k](const Day& d) -> const std::array<double, 24>& { return d.soil[k]; }}, a);
+                DekadBlock(items, p, {base, [k](const Day& d) -> const std::array<double, 24>& { return d.soil[k]; },
+                                      nullptr, nullptr, Tenths, k < 5 && GroundReadFourTimes(a.s)}, a);
         }
         // Totals: precipitation 20-8, 8-20, 20-20 and the daily totals, small-pan and
         // E601B evaporation.

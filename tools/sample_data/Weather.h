@@ -22,6 +22,7 @@ struct Station {
     double baseTemperature = 5;        // monthly mean, °C
     double basePressure = 1015;        // hPa
     std::uint32_t seed = 1;
+    bool lightWinds = false;           // a few days of winds of 0.1 and 0.2 m/s
     bool fourTimesDaily() const { return observations == 3 || observations == 4; }
 };
 
@@ -158,6 +159,18 @@ std::vector<Day> Simulate(const Station& s, int days)
         month[14].windSpeed[11] = Missing;  // 08 h
     }
     return month;
+}
+
+// Days 2 to 4 turn light: every other hour that is not the day's maximum gets 0.1 or
+// 0.2 m/s, so the day's maximum wind stays as simulated.
+void MakeWindsLight(std::vector<Day>& month)
+{
+    for (std::size_t d = 1; d < 4 && d < month.size(); ++d) {
+        Day& day = month[d];
+        for (std::size_t i = 0; i < 24; i += 2)
+            if (day.windDir[i] < 16 && day.windSpeed[i] < day.maxWindSpeed)
+                day.windSpeed[i] = i % 4 == 0 ? 0.1 : 0.2;
+    }
 }
 
 std::string WindText(const Day& day, int i)

@@ -74,7 +74,7 @@ void TenDayLayout::DrawHeadingBandRules(Component& c, const std::vector<Vertical
     const double lowerTier = rowOrigin - 400;
     cv.DrawHorizontalLine(0, BandTop, 19500, lw);
     cv.DrawHorizontalLine(0, rowOrigin, 19500, lw);
-    for (int i = 1; i <= 4; ++i) {
+    for (int i = 1; i <= 4 && fixedHourHeadingRules; ++i) {
         cv.DrawVerticalLine(fixedHourRightX(i), lowerTier, rowOrigin, lw);
         cv.DrawVerticalLine(fixedHourLeftX(i), lowerTier, rowOrigin, lw);
     }
@@ -143,7 +143,7 @@ void TenDayLayout::PrintValueAt(Component& c, const QString& text, double x, dou
 double TenDayLayout::PrintExtremeCells(Component& c, const QStringList& cells,
                                        const std::vector<double>& widths) const
 {
-    double x = cellOrigin;
+    double x = extremesOrigin.value_or(cellOrigin);
     for (qsizetype k = 0; k < cells.size() && k < static_cast<qsizetype>(widths.size()); ++k) {
         c.canvas.PrintCell(-1, cells[k], widths[k], RowHeight, x, extremesRowY(), 0);
         x += widths[k];

@@ -24,6 +24,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace tabulon {
@@ -54,6 +55,11 @@ struct TenDayLayout {
     double fixedHourStep = 3960;
     double fixedHourRightOrigin = 1020;
     double fixedHourLeftOrigin = 360;
+    // Whether the heading band's lower tier has those rules (a page whose band is its own
+    // draws its rules itself).
+    bool fixedHourHeadingRules = true;
+    // The columns of the 02, 08, 14 and 20 h values among the 24 hour columns.
+    static constexpr int FixedHourColumns[4] = {5, 11, 17, 23};
 
     // Corner and row-heading column.
     double cornerWidth = 1020;             // the "日  期" cell and the corner rules
@@ -63,6 +69,9 @@ struct TenDayLayout {
     double rowHeadingOuterBottom = 12990;  // the left rule (x 0) runs from 310 down to here
     double rowHeadingInnerBottom = 12990;  // the rule at cornerWidth runs from 310 down to here
     bool withExtremesRow = true;           // a "月极值" row (and its closing rule) under the month row
+    // Left edge of the first cell of the bottom row (the month extremes); the value columns'
+    // left edge unless the page sets the row off them.
+    std::optional<double> extremesOrigin;
 
     // --- Positions ---------------------------------------------------------------------
     double columnX(int column) const { return cellOrigin + columnWidth * column; }
@@ -98,8 +107,8 @@ struct TenDayLayout {
     void DrawCorner(Component& c) const;
 
     // Column-heading pass, rules: the band's top and bottom across the page, the fixed-hour
-    // rules of the lower tier (the 400 twips above rowOrigin), then `more` (page-specific),
-    // all with LineWeight.
+    // rules of the lower tier (the 400 twips above rowOrigin) unless fixedHourHeadingRules is
+    // off, then `more` (page-specific), all with LineWeight.
     void DrawHeadingBandRules(Component& c, const std::vector<VerticalRule>& more = {}) const;
     // Column-heading pass, labels: labels[c] in the lower tier of column c (at most
     // columnCount labels); from `firstTwoTierColumn` on (when >= 0) the label takes both
@@ -120,8 +129,9 @@ struct TenDayLayout {
     void PrintValue(Component& c, const QString& text, int column, double y) const;
     // The same at an explicit x, for cells set off the column grid.
     void PrintValueAt(Component& c, const QString& text, double x, double y) const;
-    // Bordered cells side by side along the month-extreme row, from the value columns' left
-    // edge: cells[k] is widths[k] wide (current font and TextAlign). Returns the x after them.
+    // Bordered cells side by side along the month-extreme row, from extremesOrigin (by default
+    // the value columns' left edge): cells[k] is widths[k] wide (current font and TextAlign).
+    // Returns the x after them.
     double PrintExtremeCells(Component& c, const QStringList& cells, const std::vector<double>& widths) const;
     // The fixed-hour rules through the body: right side from `top`, left side from `leftTop`,
     // both down to `bottom`, LineWeight.

@@ -14,7 +14,12 @@ void DrawColumnHeadings(Component& c, const TenDayPage& page)
     l.DrawHeadingBandRules(c, page.headingRules);
     cv.SetFont(11, 1);
     PrintPageHeading(c);
-    cv.PrintCell(-1, page.title, 24 * l.columnWidth, 400, l.cellOrigin, TenDayLayout::BandTop, 0);
+    cv.PrintCell(-1, page.title, page.titleWidth.value_or(24 * l.columnWidth), 400,
+                 page.titleX.value_or(l.cellOrigin), TenDayLayout::BandTop, 0);
+    if (page.headingCells) {
+        page.headingCells();
+        return;
+    }
     cv.PrintCell(-1, QStringLiteral("平  均"), page.meanHeadingWidth, 400, page.meanHeadingX,
                  TenDayLayout::BandTop, 0);
     l.PrintColumnLabels(c, page.columnLabels, page.firstTwoTierColumn, page.twoTierWidth);
@@ -42,7 +47,7 @@ void DrawBody(Component& c, const TenDayPage& page)
     l.DrawSeparators(c, 0, 19500);
     if (page.bottomRules)
         page.bottomRules();
-    PrintPageNumber(c, page.pageNumber);
+    PrintPageNumber(c, page.pageNumber, page.pageNumberY);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace tabulon {
@@ -20,12 +21,17 @@ struct TenDayPage {
 
     // Heading band.
     std::vector<VerticalRule> headingRules;   // after the fixed-hour rules of the lower tier
-    QString title;                            // over the 24 hour columns
+    QString title;                            // in the top tier, 400 high
+    std::optional<double> titleX;             // default: the value columns' left edge
+    std::optional<double> titleWidth;         // default: over the 24 hour columns
     double meanHeadingX = 16860;              // the "平  均" cell over the two mean columns
     double meanHeadingWidth = 1320;
     QStringList columnLabels;
     int firstTwoTierColumn = -1;              // columns from here on take both tiers
     double twoTierWidth = 0;
+    // A band of the page's own: when set, it draws every heading cell below the title in
+    // place of the "平  均" cell and the column labels.
+    std::function<void()> headingCells;
 
     // Body, drawn in this order. Day and statistics rows are drawn right-aligned in
     // "宋体" 9; the bottom row and everything after it centred in "宋体" 11.
@@ -35,6 +41,7 @@ struct TenDayPage {
     std::function<void()> columnRules;        // vertical rules of the body
     std::function<void()> bottomRules;        // the bottom row's closing rules
     int pageNumber = 0;
+    double pageNumberY = 13300;
 };
 
 // Draws the page in the four passes and ends it (EndPrintedPage). Errors go to the caller.

@@ -1,5 +1,6 @@
 // The plain day grids: wet bulb, dew point and cloud height, 24 hours by 31 days.
 #include "pages/frame/DayGridPage.h"
+#include "pages/frame/ObservationModes.h"
 #include "pages/monthly_hourly/DayGridRenderers.h"
 #include "toolkit/Renderers.h"
 #include "toolkit/TextHelpers.h"
@@ -15,7 +16,7 @@ struct HourlyGridElement {
     const char16_t* pageNumber;
     const char16_t* errorContext;
     bool twoDigits;   // zero-filled in place before printing
-    int modeIndex;    // AfileMode element that must read "B" for values to print (0: none)
+    int modeIndex;    // AfileMode element that must read hourly ("B") for values to print (0: none)
 };
 
 const HourlyGridElement Elements[] = {
@@ -39,7 +40,7 @@ DayGridPage HourlyGridPage(Component& c, const HourlyGridElement& e)
     page.columnLabels = HourLabels();
     page.heavyColumnRules = DayGridPage::FixedHourRules();
     page.pageNumber = QString::fromUtf16(e.pageNumber);
-    const bool printed = e.modeIndex == 0 || c.tables.AfileMode(e.modeIndex) == u"B";
+    const bool printed = e.modeIndex == 0 || IsHourlyLetter(c.tables.AfileMode(e.modeIndex));
     page.cells = [&c, &e, printed](const DayGridPage& grid) {
         if (!printed) {
             grid.fillAllRows(c, QString());

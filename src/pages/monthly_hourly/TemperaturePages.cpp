@@ -1,3 +1,4 @@
+#include "pages/frame/ObservationModes.h"
 #include "pages/frame/TenDayPage.h"
 #include "pages/monthly_hourly/TenDayRenderers.h"
 #include "toolkit/Renderers.h"
@@ -19,7 +20,6 @@ constexpr int MeanOf4Column = 24;
 constexpr int MeanOf24Column = 25;
 constexpr int MaximumColumn = 26;
 constexpr int MinimumColumn = 27;
-constexpr int FixedHourColumns[4] = {5, 11, 17, 23};   // 02, 08, 14, 20 h
 
 enum Element { Air = 1, Ground = 2, Grass = 3 };
 
@@ -28,10 +28,9 @@ enum class Readings { Hourly, FourTimes, MeansOnly };
 
 Readings GroundReadings(const QString& mode)
 {
-    if (mode == QStringLiteral("B"))
+    if (IsHourlyLetter(mode))
         return Readings::Hourly;
-    static const QStringList fourTimes = {"9", "8", "7", "2", "1", "0"};
-    return fourTimes.contains(mode) ? Readings::FourTimes : Readings::MeansOnly;
+    return IsFourTimesLetter(mode) ? Readings::FourTimes : Readings::MeansOnly;
 }
 
 struct TemperatureElement {
@@ -69,13 +68,6 @@ int PageNumberOf(int element, int pageVariant)
     return (pageVariant == 2 ? kind2 : kind3)[element - 1];
 }
 
-// The cell zero-filled in place, as later pages and reprints see it.
-const QString& TwoDigits(QString& cell)
-{
-    FormatTwoDigits(cell);
-    return cell;
-}
-
 TenDayPage TemperaturePage(Component& c, int element)
 {
     const TemperatureElement e = ElementOf(element);
@@ -97,8 +89,8 @@ TenDayPage TemperaturePage(Component& c, int element)
         const Readings readings = element == Ground ? GroundReadings(t.AfileMode(16)) : Readings::Hourly;
         if (readings == Readings::Hourly) {
             for (int item = 1; item <= 24; ++item)
-                print(TwoDigits(values(day, item)), item - 1);
-            print(TwoDigits(values(day, 25)), MaximumColumn);
+                print(FormattedTwoDigits(values(day, item)), item - 1);
+            print(FormattedTwoDigits(values(day, 25)), MaximumColumn);
             int minimumItem = 27;
             if (element == Air) {
                 // Mode "A" keeps the minimum in item 26, "B" in 27; with any other mode the
@@ -106,22 +98,22 @@ TenDayPage TemperaturePage(Component& c, int element)
                 const QString mode = t.AfileMode(2);
                 minimumItem = mode == QStringLiteral("A") ? 26 : mode == QStringLiteral("B") ? 27 : 0;
             }
-            print(minimumItem ? TwoDigits(values(day, minimumItem)) : QString(), MinimumColumn);
+            print(minimumItem ? FormattedTwoDigits(values(day, minimumItem)) : QString(), MinimumColumn);
         } else if (readings == Readings::FourTimes) {
             for (int column = 0; column < l.columnCount; ++column)
                 print(QStringLiteral(" "), column);
             for (int h = 0; h < 4; ++h)
-                print(TwoDigits(values(day, h + 1)), FixedHourColumns[h]);
-            print(TwoDigits(values(day, 5)), MaximumColumn);
-            print(TwoDigits(values(day, 6)), MinimumColumn);
+                print(FormattedTwoDigits(values(day, h + 1)), TenDayLayout::FixedHourColumns[h]);
+            print(FormattedTwoDigits(values(day, 5)), MaximumColumn);
+            print(FormattedTwoDigits(values(day, 6)), MinimumColumn);
         }
-        print(TwoDigits(t.ADailyStat(day, e.meanOf4Item)), MeanOf4Column);
-        print(TwoDigits(t.ADailyStat(day, e.meanOf24Item)), MeanOf24Column);
+        print(FormattedTwoDigits(t.ADailyStat(day, e.meanOf4Item)), MeanOf4Column);
+        print(FormattedTwoDigits(t.ADailyStat(day, e.meanOf24Item)), MeanOf24Column);
     };
 
     page.statisticsRow = [&c, &t, l, e, element](int period, double y) {
         const auto print = [&](const QString& text, int column) { l.PrintValue(c, text, column, y); };
-        const auto stat = [&](int item) -> const QString& { return TwoDigits(t.ADekadStat(period, item)); };
+        const auto stat = [&](int item) -> const QString& { return FormattedTwoDigits(t.ADekadStat(period, item)); };
         const Readings readings = element == Ground ? GroundReadings(t.AfileMode(16)) : Readings::Hourly;
         if (readings == Readings::Hourly) {
             for (int k = 1; k <= 28; ++k)
@@ -130,7 +122,7 @@ TenDayPage TemperaturePage(Component& c, int element)
             for (int column = 0; column < l.columnCount; ++column)
                 print(QString(), column);
             for (int h = 0; h < 4; ++h)
-                print(stat(e.dekadBase + 1 + h), FixedHourColumns[h]);
+                print(stat(e.dekadBase + 1 + h), TenDayLayout::FixedHourColumns[h]);
             print(stat(e.dekadBase + 5), MeanOf4Column);
             print(QString(), MeanOf24Column);
             print(stat(e.dekadBase + 6), MaximumColumn);
@@ -150,7 +142,7 @@ TenDayPage TemperaturePage(Component& c, int element)
             cv.PrintCell(-1, QStringLiteral("候平均气温(4次)"), 2640, h, 8940, y, 0);
             for (int n = 1; n <= 6; ++n) {
                 cv.PrintCell(-1, QStringLiteral("候") + QString::number(n), 660, h, 11580 + 660 * (2 * n - 2), y, 0);
-                cv.PrintCell(-1, TwoDigits(t.AMonthStat(8 + n)), 660, h, 11580 + 660 * (2 * n - 1), y, 0);
+                cv.PrintCell(-1, FormattedTwoDigits(t.AMonthStat(8 + n)), 660, h, 11580 + 660 * (2 * n - 1), y, 0);
             }
         } else {
             cv.PrintCell(-1, e.bottomLabel, 3960, h, 8940, y, 0);

@@ -32,6 +32,10 @@ protected:
                                  &t.AGrassTemperature})
             table->dim({Bounds{1, 31}, Bounds{1, 27}});
         t.ARelativeHumidity.dim({Bounds{1, 31}, Bounds{1, 25}});
+        for (TextTable* table : {&t.ATotalCloud, &t.ALowCloud, &t.AWind, &t.AVapourPressure, &t.ASoilTemp5cm,
+                                 &t.ASoilTemp10cm, &t.ASoilTemp15cm, &t.ASoilTemp20cm, &t.ASoilTemp40cm,
+                                 &t.ASoilTemp80cm, &t.ASoilTemp160cm, &t.ASoilTemp320cm})
+            table->dim({Bounds{1, 31}, Bounds{1, 24}});
     }
 
     ScriptedMessageBox& boxes() { return static_cast<ScriptedMessageBox&>(c.messages()); }
@@ -44,6 +48,12 @@ protected:
             if (call.numbers[3] == x && call.numbers[4] == y)
                 found.push_back(call);
         return found;
+    }
+    // The text of the last PrintCell call at (x, y): what the cell shows; "<none>" when none.
+    QString cellText(const CanvasCallRecorder& rec, double x, double y) const
+    {
+        const auto found = cellsAt(rec, x, y);
+        return found.empty() ? QStringLiteral("<none>") : found.back().text;
     }
     // The texts of the PrintCell calls in the row at y, right of the row-heading column.
     QStringList rowTexts(const CanvasCallRecorder& rec, double y) const

@@ -27,7 +27,8 @@ TEST_F(LoaderTest, SamplePagesDrawWithoutErrors)
                 continue;
             const RendererId r = entry->renderer;
             tenDayPages += r == RendererId::PrintStationPressure || r == RendererId::PrintTemperature ||
-                           r == RendererId::PrintRelativeHumidity;
+                           r == RendererId::PrintRelativeHumidity || r == RendererId::PrintCloudAmount ||
+                           r == RendererId::PrintTwoMinuteWind || r == RendererId::PrintHourlyWithMeans;
             c().state.CurrentPage = static_cast<std::int16_t>(page);
             PrintReportPage(c());
             EXPECT_TRUE(messages->shown.empty()) << "page " << page << ": " << DescribePageEntry(*entry).toStdString()
