@@ -2,12 +2,8 @@
 // A component with a loaded-looking hourly station's month and a recording surface, for the
 // day-grid pages; tables filled with position codes so that a swapped day or item shows.
 
-#include "platform/RecordingSurface.h"
-#include "support/FakePanes.h"
-#include "toolkit/CanvasObserver.h"
-#include "report/Component.h"
+#include "pages/monthly_hourly/TenDayPageTestSupport.h"
 
-#include <gtest/gtest.h>
 #include <map>
 #include <utility>
 
@@ -53,24 +49,13 @@ inline QStringList CellDifferences(const CellMap& actual, const CellMap& expecte
 #define EXPECT_CELLS(actual, expected) \
     EXPECT_TRUE(CellDifferences(actual, expected).isEmpty()) << CellDifferences(actual, expected).join(u'\n').toStdString()
 
-class DayGridPageTest : public ::testing::Test {
+class DayGridPageTest : public TenDayPageTest {
 protected:
     void SetUp() override
     {
-        Canvas& cv = c.canvas;
-        cv.PrintMode = -1;
-        cv.OutputTarget = &surface;
-        cv.PageScale = Decimal4::fromInt(1);
-        cv.LeftMargin = 0;
-        cv.TopMargin = 0;
-        cv.LineWeight = 4;
-        cv.ShowGridLines = -1;
-        c.state.ReportKind = 1;
+        TenDayPageTest::SetUp();
         ATables& t = c.tables;
-        t.AfilePara(2) = 2003;
         t.AfilePara(3) = 3;
-        t.AfilePara(4) = 31;
-        t.AfilePara(7) = QStringLiteral("50953");
         t.AfileMode(7) = QStringLiteral("B");
         t.AfileMode(8) = QStringLiteral("A");
         t.AfileMode(9) = QStringLiteral("A");
@@ -78,8 +63,6 @@ protected:
                                  &t.AHourlyPrecipitation, &t.ACloudForm})
             table->dim({Bounds{1, 31}, Bounds{1, 24}});
     }
-
-    ScriptedMessageBox& boxes() { return static_cast<ScriptedMessageBox&>(c.messages()); }
 
     // The cells printed in the rows from y1 to y2 (inclusive) right of the date column,
     // each with the alignment it was printed with; a position printed twice keeps the last.
@@ -106,9 +89,6 @@ protected:
                 found = &call;
         return found;
     }
-
-    Component c{Services{std::make_unique<ScriptedMessageBox>(), nullptr}};
-    RecordingSurface surface;
 };
 
 }  // namespace tabulon::test
