@@ -26,23 +26,27 @@ protected:
     {
         DayGridPageTest::SetUp();
         surface.setSnapToPixels(false);
-        FillWithPositionCodes(c.tables.ACloudForm, 24);
     }
 
-    // The cloud texts the printer put on the surface, keyed by their cell's corner: a text
-    // starts 50 twips inside its cell and, at 10 points, 75 below the cell's top.
-    CellMap printedClouds() const
+    // The cloud texts the printer put on the surface, one line per text with its cell's
+    // corner: a text starts 50 twips inside its cell and, at 10 points, 75 below the cell's top.
+    std::string printedClouds() const
     {
-        CellMap cells;
+        QStringList lines;
         for (const RecordedText& t : surface.texts())
             if (t.x >= 1020 && t.y >= 1110 && t.y < 11960 && !t.text.trimmed().isEmpty())
-                cells[{t.x - 50, t.y - 75}] = t.text;
-        return cells;
+                lines << cloudLine(t.x - 50, t.y - 75, t.text);
+        return lines.join(u'\n').toStdString();
+    }
+    static QString cloudLine(double x, double y, const QString& text)
+    {
+        return QStringLiteral("(%1, %2) %3").arg(x).arg(y).arg(text);
     }
 };
 
 TEST_F(CloudFormPagesTest, EachPartWholePage)
 {
+    const PositionCodedTables codes = positionCoded();
     c.tables.AfilePara(4) = 29;
     for (const CloudFormPart& p : Parts) {
         SCOPED_TRACE(p.part);
@@ -50,14 +54,14 @@ TEST_F(CloudFormPagesTest, EachPartWholePage)
         CanvasCallRecorder rec(c.canvas);
         PrintCloudForm(c, static_cast<std::int16_t>(p.hourCount), static_cast<std::int16_t>(p.part));
 
-        CellMap expected;
+        QStringList expected;
         for (int d = 1; d <= 29; ++d)
             for (int j = 0; j < p.hourCount; ++j)
-                expected[{1020 + p.width * j, 1110 + 350 * (d - 1)}] = PositionCode(d, p.firstItem + j);
-        EXPECT_CELLS(printedClouds(), expected);
+                expected << cloudLine(1020 + p.width * j, DayGridRowY(d), codes(c.tables.ACloudForm, d, p.firstItem + j));
+        EXPECT_EQ(printedClouds(), expected.join(u'\n').toStdString());
         // Each cell framed first, left-aligned; rows 30 and 31 blank with the page's width.
         EXPECT_TRUE(rec.contains(QStringLiteral(R"c(PrintCell(-1, "", %1, 350, 1020, 1110))c").arg(p.width)));
-        EXPECT_EQ(cellAt(rec, 1020, 1110)->textAlign, 1);
+        EXPECT_EQ(lastCellAt(rec, 1020, 1110).textAlign, 1);
         for (double y : {11260, 11610})
             EXPECT_EQ(countCells(rec, QStringLiteral("  "), y), p.hourCount);
         EXPECT_TRUE(rec.contains(QStringLiteral(R"c(PrintCell(-1, "  ", %1, 350, 1020, 11610))c").arg(p.width)));
@@ -118,15 +122,16 @@ TEST_F(CloudFormPagesTest, SymbolsAbbreviationsAndTheFontLeftBehind)
 
 TEST_F(CloudFormPagesTest, OtherModeLetterBlanksEveryRow)
 {
+    positionCoded();
     c.tables.AfileMode(8) = QStringLiteral("B");
     c.tables.AfilePara(4) = 28;
     CanvasCallRecorder rec(c.canvas);
     PrintCloudForm(c, 8, 1);
     EXPECT_TRUE(printedClouds().empty());
-    const CellMap grid = cellsIn(rec, 1110, 11610);
-    EXPECT_EQ(grid.size(), 31u * 8u);
-    for (const auto& [at, text] : grid)
-        EXPECT_EQ(text, u" ");
+    PageExpectation page;
+    for (int d = 1; d <= 31; ++d)
+        page.row(DayGridRowY(d), 1020, 2310, QStringList(8, QStringLiteral(" ")));
+    EXPECT_TRUE(page.only(1020, 1110, 19500, 11960).matches(rec));
     EXPECT_TRUE(rec.contains(R"c(PrintCell(-1, " ", 2310, 350, 17190, 11610))c"));
     EXPECT_TRUE(rec.contains(R"c(PrintCell(-1, "4", 2310, 400, 17190, 710))c"));
     EXPECT_TRUE(boxes().shown.empty());

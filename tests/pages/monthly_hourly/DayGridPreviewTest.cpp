@@ -11,11 +11,7 @@ using DayGridPreviewTest = DayGridPageTest;
 
 TEST_F(DayGridPreviewTest, PaneSizesPerPage)
 {
-    FakePanes panes;
-    c.setPanes(&panes);
-    c.canvas.PrintMode = 0;
-    c.canvas.OutputTarget = nullptr;
-    c.canvas.PageScale = Decimal4::fromDouble(0.5);
+    usePreview("0.5");
     struct Case {
         const char* page;
         std::function<void()> draw;
@@ -35,7 +31,6 @@ TEST_F(DayGridPreviewTest, PaneSizesPerPage)
         SCOPED_TRACE(k.page);
         k.draw();
         EXPECT_EQ(panes.sizes, k.sizes);
-        EXPECT_EQ(c.canvas.OutputTarget, &panes.Picqb(3));
         EXPECT_EQ(c.canvas.TextAlign, 0);
     }
     EXPECT_TRUE(boxes().shown.empty());

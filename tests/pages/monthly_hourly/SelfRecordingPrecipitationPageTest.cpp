@@ -29,18 +29,12 @@ TEST(AccumulationMarkersTest, SecondPassChangesNothing)
 
 class SelfRecordingPrecipitationPageTest : public DayGridPageTest {
 protected:
-    void SetUp() override
-    {
-        DayGridPageTest::SetUp();
-        FillWithPositionCodes(c.tables.AHourlyPrecipitation, 24);
-        for (int d = 1; d <= 31; ++d)
-            c.tables.ADailyStat(d, 15) = PositionCode(d, 99);
-        c.tables.AHourlyPrecipTotal = QStringLiteral("7");
-    }
+    static double IntervalX(int item) { return 1025 + 739 * (item - 1); }
 };
 
 TEST_F(SelfRecordingPrecipitationPageTest, WholePage)
 {
+    const PositionCodedTables codes = positionCoded();
     ATables& t = c.tables;
     const QStringList day4 = {"5", "A", "-", "-", "12"};
     for (int k = 0; k < day4.size(); ++k)
@@ -48,28 +42,21 @@ TEST_F(SelfRecordingPrecipitationPageTest, WholePage)
     t.AHourlyPrecipitation(5, 24) = QStringLiteral("A");
     t.AHourlyPrecipitation(6, 3) = QStringLiteral("-");
     t.ADailyStat(2, 15) = QStringLiteral("3");
+    t.AHourlyPrecipTotal = QStringLiteral("7");
     CanvasCallRecorder rec(c.canvas);
     PrintSelfRecordingPrecipitation(c, 3);
 
-    CellMap expected;
-    for (int d = 1; d <= 31; ++d) {
-        const double y = 1110 + 350 * (d - 1);
-        for (int m = 1; m <= 24; ++m)
-            expected[{1025 + 739 * (m - 1), y}] = PositionCode(d, m);
-        expected[{18761, y}] = PositionCode(d, 99);
-    }
-    const QStringList marked = {"05", "←---", "----", "----", "12"};   // amounts zero-filled
-    for (int k = 0; k < marked.size(); ++k)
-        expected[{1025 + 739 * (9 + k), 2160}] = marked.at(k);
-    expected[{1025 + 739 * 23, 2510}] = QStringLiteral("←---");
-    expected[{1025 + 739 * 2, 2860}] = QStringLiteral("-");
-    expected[{18761, 1460}] = QStringLiteral("03");
-    for (int m = 0; m < 24; ++m)
-        expected[{1025 + 739 * m, 11960}] = QStringLiteral("----");
-    expected[{18761, 11960}] = QStringLiteral("07");
-    EXPECT_CELLS(cellsIn(rec, 1110, 11960, 1025), expected);
-    EXPECT_EQ(cellAt(rec, 18761, 11960)->textAlign, 2);
-    EXPECT_EQ(cellAt(rec, 1025, 11960)->textAlign, 0);
+    PageExpectation page(codes);
+    for (int d = 1; d <= 31; ++d)
+        page.row(DayGridRowY(d), 1025, 739, DayCodes(codes, t.AHourlyPrecipitation, d, 1, 24) << codes(t.ADailyStat, d, 15));
+    page.row(DayGridRowY(4), IntervalX(10), 739, {"05", "←---", "----", "----", "12"});   // amounts zero-filled
+    page.cell(IntervalX(24), DayGridRowY(5), QStringLiteral("←---"));
+    page.cell(IntervalX(3), DayGridRowY(6), QStringLiteral("-"));
+    page.cell(18761, 1460, QStringLiteral("03"));
+    page.row(11960, 1025, 739, QStringList(24, QStringLiteral("----")) << QStringLiteral("07"));
+    EXPECT_TRUE(page.only(1025, 1110, 19500, 12310).matches(rec));
+    EXPECT_EQ(lastCellAt(rec, 18761, 11960).textAlign, 2);
+    EXPECT_EQ(lastCellAt(rec, 1025, 11960).textAlign, 0);
 
     // The rewrites stay in the tables.
     EXPECT_EQ(t.AHourlyPrecipitation(4, 11), "←---");
@@ -82,10 +69,13 @@ TEST_F(SelfRecordingPrecipitationPageTest, WholePage)
     EXPECT_TRUE(rec.contains(R"c(PrintCell(-1, "日  期", 1025, 800, 0, 310))c"));
     EXPECT_TRUE(rec.contains(
         R"c(PrintCell(-1, " 自    动    观    测    降    水    量    (0.1mm)  ", 18480, 400, 1025, 310))c"));
-    EXPECT_TRUE(rec.contains(R"c(PrintCell(-1, "20-21", 739, 400, 1025, 710))c"));
-    EXPECT_TRUE(rec.contains(R"c(PrintCell(-1, "0-1", 739, 400, 3981, 710))c"));
-    EXPECT_TRUE(rec.contains(R"c(PrintCell(-1, "19-20", 739, 400, 18022, 710))c"));
-    EXPECT_TRUE(rec.contains(R"c(PrintCell(-1, "合计", 739, 400, 18761, 710))c"));
+    EXPECT_TRUE(PageExpectation()
+                    .row(710, 1025, 739,
+                         QStringLiteral("20-21,21-22,22-23,23-24,0-1,1-2,2-3,3-4,4-5,5-6,6-7,7-8,8-9,9-10,10-11,"
+                                        "11-12,12-13,13-14,14-15,15-16,16-17,17-18,18-19,19-20,合计")
+                             .split(u','))
+                    .only(1025, 710, 19500, 1110)
+                    .matches(rec));
     EXPECT_TRUE(rec.contains(R"c(PrintCell(-1, "月合计", 1025, 350, 0, 11960))c"));
     EXPECT_TRUE(rec.contains(R"c(PrintCell(-1, "31", 1025, 350, 0, 11610))c"));
     EXPECT_TRUE(rec.contains("DrawVerticalLine(9888, 710, 1110, 4)"));
@@ -102,6 +92,7 @@ TEST_F(SelfRecordingPrecipitationPageTest, WholePage)
 
 TEST_F(SelfRecordingPrecipitationPageTest, VariantsShortMonthAndRedraw)
 {
+    positionCoded();
     c.tables.AfilePara(4) = 30;
     c.canvas.ShowGridLines = 0;
     c.tables.AHourlyPrecipitation(1, 1) = QStringLiteral("A");
