@@ -1,5 +1,6 @@
 #include "pages/frame/DayGridPage.h"
 
+#include "pages/frame/FramedPage.h"
 #include "pages/frame/LayoutLiterals.h"
 #include "toolkit/PageHeading.h"
 #include "toolkit/TextHelpers.h"
@@ -30,9 +31,9 @@ void DrawColumnHeadings(Component& c, const DayGridPage& page)
     cv.DrawVerticalLine(DayGridPage::PageRight, DayGridPage::BandTop, BandRightRuleBottom, lw);
     cv.SetFont(11, 1);
     PrintPageHeading(c);
-    cv.PrintCell(-1, page.title, DayGridPage::HourBlockWidth, DayGridPage::LabelTop - DayGridPage::BandTop,
+    cv.PrintCell(Border::Framed, page.title, DayGridPage::HourBlockWidth, DayGridPage::LabelTop - DayGridPage::BandTop,
                  page.dateWidth, DayGridPage::BandTop, 0);
-    const int border = page.labelsFollowGrid ? cv.ShowGridLines : -1;
+    const int border = page.labelsFollowGrid ? cv.ShowGridLines : Border::Framed;
     for (int j = 0; j < page.columnLabels.size() && j < page.columnCount; ++j)
         cv.PrintCell(border, page.columnLabels.at(j), page.columnWidth, DayGridPage::GridTop - DayGridPage::LabelTop,
                      page.columnX(j), DayGridPage::LabelTop, 0);
@@ -59,10 +60,10 @@ void DrawBody(Component& c, const DayGridPage& page)
     Canvas& cv = c.canvas;
     const int lw = cv.LineWeight;
     cv.SetFont(9, 1);
-    cv.TextAlign = static_cast<std::int16_t>(page.cellAlign);
+    cv.TextAlign = page.cellAlign;
     if (page.cells)
         page.cells(page);
-    cv.TextAlign = 0;
+    cv.TextAlign = Align::Centre;
 
     for (double x : page.heavyColumnRules)
         cv.DrawVerticalLine(x, DayGridPage::LabelTop, page.heavyColumnRuleBottom, lw);
@@ -73,7 +74,7 @@ void DrawBody(Component& c, const DayGridPage& page)
         cv.DrawHorizontalLine(r.x1, r.y, r.x2, lw);
     if (page.belowGrid) {
         page.belowGrid(page);
-        cv.TextAlign = 0;
+        cv.TextAlign = Align::Centre;
     }
     PrintPageNumber(c, page.pageNumber);
 }
@@ -122,24 +123,10 @@ void DayGridPage::printBlankDays(Component& c) const
 
 void DrawDayGridPage(Component& c, const DayGridPage& page)
 {
-    c.canvas.TextAlign = 0;
-    DrawInPasses(c, page.panes, [&](Pass pass) {
-        switch (pass) {
-        case Pass::Corner:
-            DrawCornerPane(c, page.dateWidth, DayGridPage::GridTop, CornerRuleBottom);
-            break;
-        case Pass::ColumnHeadings:
-            DrawColumnHeadings(c, page);
-            break;
-        case Pass::RowHeadings:
-            DrawRowHeadings(c, page);
-            break;
-        case Pass::Body:
-            DrawBody(c, page);
-            break;
-        }
-    });
-    EndPrintedPage(c);
+    DrawFramedPage(c, page.panes,
+                   {[&] { DrawCornerPane(c, page.dateWidth, DayGridPage::GridTop, CornerRuleBottom); },
+                    [&] { DrawColumnHeadings(c, page); }, [&] { DrawRowHeadings(c, page); },
+                    [&] { DrawBody(c, page); }});
 }
 
 }  // namespace tabulon

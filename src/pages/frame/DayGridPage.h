@@ -15,6 +15,7 @@
 
 #include "pages/frame/RowLayouts.h"
 #include "pages/frame/TenDayLayout.h"   // VerticalRule
+#include "toolkit/DrawingState.h"   // Align
 #include "toolkit/PageFrame.h"
 
 #include <QString>
@@ -61,7 +62,7 @@ struct DayGridPage {
     std::vector<double> dateColumnClosingRules{GridBottom};   // from x 0 to 1030
 
     // Body.
-    int cellAlign = 2;
+    std::int16_t cellAlign = Align::Right;
     std::function<void(const DayGridPage&)> cells;       // the values; TextAlign is cellAlign
     std::vector<VerticalRule> bodyRules;   // beyond the heavy column rules
     std::vector<HorizontalRule> closingRules{{1020, GridBottom, PageRight}};

@@ -45,7 +45,7 @@ DayGridPage CloudFormPage(Component& c, int hourCount, int part)
     }
     page.bodyRules = {{DayGridPage::PageRight, DayGridPage::BandTop, DayGridPage::GridBottom}};
     page.pageNumber = u'-' + QString::number(FirstPageNumber + part - 1) + u'-';
-    page.cellAlign = 1;
+    page.cellAlign = Align::Left;
     page.cells = [&c, first](const DayGridPage& grid) {
         if (c.tables.AfileMode(8) != u"A") {
             grid.fillAllRows(c, QStringLiteral(" "));

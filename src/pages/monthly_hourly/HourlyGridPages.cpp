@@ -55,7 +55,7 @@ DayGridPage HourlyGridPage(Component& c, const HourlyGridElement& e)
                 }
             });
         }
-        c.canvas.TextAlign = 0;
+        c.canvas.TextAlign = Align::Centre;
         grid.printBlankDays(c);
     };
     return page;

@@ -43,7 +43,7 @@ void PrintMonthRow(Component& c, const DayGridPage& grid)
     Canvas& cv = c.canvas;
     for (int m = 0; m < Intervals; ++m)
         grid.printCell(c, ArrowShaft, m, MonthRowY);
-    cv.TextAlign = 2;
+    cv.TextAlign = Align::Right;
     FormatTwoDigits(c.tables.AHourlyPrecipTotal);
     grid.printCell(c, c.tables.AHourlyPrecipTotal, Intervals, MonthRowY);
 }
@@ -81,7 +81,7 @@ DayGridPage PrecipitationPage(Component& c, int pageVariant)
             FormatTwoDigits(total);
             grid.printCell(c, total, Intervals, y);
         });
-        c.canvas.TextAlign = 0;
+        c.canvas.TextAlign = Align::Centre;
         grid.printBlankDays(c);
     };
     page.belowGrid = [&c](const DayGridPage& grid) { PrintMonthRow(c, grid); };

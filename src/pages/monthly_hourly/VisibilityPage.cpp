@@ -28,18 +28,18 @@ void PrintClassBlock(Component& c, const DayGridPage& grid)
     const QString upperLiteral = ClassGroupLabels.repeated(4);
     const double upperY = DayGridPage::GridBottom;
     const double lowerY = upperY + DayGridPage::RowHeight;
-    cv.TextAlign = 0;
+    cv.TextAlign = Align::Centre;
     cv.SetFont(10, 1);
-    cv.PrintWrappedText(-1, grid.dateWidth, 2 * DayGridPage::RowHeight, 0, upperY, QStringLiteral("出现回数"),
+    cv.PrintWrappedText(Border::Framed, grid.dateWidth, 2 * DayGridPage::RowHeight, 0, upperY, QStringLiteral("出现回数"),
                         DayGridPage::RowHeight, 2);
     for (int b = 0; b < grid.columnCount; ++b) {
         const int group = b / GroupColumns;
         const int inGroup = b % GroupColumns;
         const QString lower = inGroup == 0 ? QString::number(FixedHourOfGroup(group)) + QStringLiteral("时")
                                            : t.AVisibilityClassStat(group + 1, inGroup);
-        cv.PrintCell(-1, FixedWidthPiece(upperLiteral, b, 7), grid.columnWidth, DayGridPage::RowHeight,
+        cv.PrintCell(Border::Framed, FixedWidthPiece(upperLiteral, b, 7), grid.columnWidth, DayGridPage::RowHeight,
                      grid.columnX(b), upperY, 0);
-        cv.PrintCell(-1, lower, grid.columnWidth, DayGridPage::RowHeight, grid.columnX(b), lowerY, 0);
+        cv.PrintCell(Border::Framed, lower, grid.columnWidth, DayGridPage::RowHeight, grid.columnX(b), lowerY, 0);
     }
 }
 
