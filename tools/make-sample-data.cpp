@@ -7,6 +7,7 @@
 #include "sample_data/AStatistics.h"
 #include "sample_data/DecadePages.h"
 #include "sample_data/RFile.h"
+#include "sample_data/DayGrids.h"
 #include "sample_data/Symbols.h"
 #include "sample_data/YFile.h"
 
@@ -34,6 +35,8 @@ json MakeAFile(const Station& s)
     AddGroundSoil(t, a);
     AddEvaporationSnowIcing(t, a);
     ShowcaseCloudFormsAndIcing(t, a);
+    ShowcaseCloudSymbolCodes(t, a);
+    ShowcaseAccumulatedPrecipitation(t, a);
     AddSunshineSeaLevel(t, a);
     AddExtraTables(t, a);
     AddBackCoverTexts(t, a);
@@ -183,6 +186,9 @@ std::vector<Station> MonthlyStations()
     referenceManualGround.manualMarker = "人工";
     referenceManualGround.modes[16] = "9";
     referenceManualGround.modes[17] = "9";
+    referenceManualGround.modes[7] = "A";    // cloud height, cloud forms and visibility
+    referenceManualGround.modes[8] = "B";    // not hourly: their pages print blank grids
+    referenceManualGround.modes.erase(9);
     referenceManualGround.baseTemperature = 9.5;
     referenceManualGround.seed = 58362;
     out.push_back(referenceManualGround);
