@@ -5,7 +5,9 @@
 // One function per table family: a page that needs more data extends its family.
 
 #include "sample_data/AStatistics.h"
+#include "sample_data/DecadePages.h"
 #include "sample_data/RFile.h"
+#include "sample_data/DayGrids.h"
 #include "sample_data/Symbols.h"
 #include "sample_data/YFile.h"
 
@@ -20,6 +22,7 @@ json MakeAFile(const Station& s)
     const int days = DaysIn(s.year, s.month);
     std::vector<Day> month = Simulate(s, days);
     ShowcaseWeatherRecords(s, month);
+    ShowcaseLateSnowCover(s, month);
     if (s.lightWinds)
         MakeWindsLight(month);
     const AContext a{s, days, month};
@@ -32,6 +35,8 @@ json MakeAFile(const Station& s)
     AddGroundSoil(t, a);
     AddEvaporationSnowIcing(t, a);
     ShowcaseCloudFormsAndIcing(t, a);
+    ShowcaseCloudSymbolCodes(t, a);
+    ShowcaseAccumulatedPrecipitation(t, a);
     AddSunshineSeaLevel(t, a);
     AddExtraTables(t, a);
     AddBackCoverTexts(t, a);
@@ -39,6 +44,7 @@ json MakeAFile(const Station& s)
     AddMonthStatistics(t, a);
     AddClassCounts(t, a);
     AddWindStatistics(t, a);
+    ShowcaseDecadePageCells(t, a);
     return t;
 }
 
@@ -180,6 +186,9 @@ std::vector<Station> MonthlyStations()
     referenceManualGround.manualMarker = "人工";
     referenceManualGround.modes[16] = "9";
     referenceManualGround.modes[17] = "9";
+    referenceManualGround.modes[7] = "A";    // cloud height, cloud forms and visibility
+    referenceManualGround.modes[8] = "B";    // not hourly: their pages print blank grids
+    referenceManualGround.modes.erase(9);
     referenceManualGround.baseTemperature = 9.5;
     referenceManualGround.seed = 58362;
     out.push_back(referenceManualGround);
@@ -224,8 +233,8 @@ std::vector<Station> MonthlyStations()
 
 std::vector<RadiationStation> RadiationStations(const std::vector<Station>& monthly)
 {
-    return {{"R54511-200303.TXT", monthly[0], 1}, {"R57494-200303.TXT", monthly[2], 2},
-            {"R56294-200303.TXT", monthly[5], 3}};
+    return {{"R54511-200303.TXT", monthly[0], 1}, {"R54511-200302.TXT", monthly[1], 1},
+            {"R57494-200303.TXT", monthly[2], 2}, {"R56294-200303.TXT", monthly[5], 3}};
 }
 
 // The settings file of the system folder. The chooser records its folder per file letter

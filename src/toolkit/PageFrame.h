@@ -1,8 +1,9 @@
 #pragma once
 // What every page renderer shares: the four drawing passes (corner, column headings,
-// row headings, body), the page number, the end of a printed page, and the error patterns.
+// row headings, body), the page number and the end of a printed page; the error patterns
+// come with it (ErrorPatterns.h).
 
-#include "report/ReportError.h"
+#include "toolkit/ErrorPatterns.h"   // the error patterns every renderer uses
 
 #include <QString>
 #include <array>
@@ -22,6 +23,8 @@ struct PaneExtent {
     // Only the width is set; the pane keeps its height (the unused panes of a page
     // without fixed headings).
     bool widthOnly = false;
+    // Cleared right after sizing (preview only: printing draws every pass on one surface).
+    bool clearedAfterSizing = false;
 };
 
 struct PaneLayout {
@@ -50,16 +53,19 @@ constexpr double PaneMargin = 35;
 
 enum class Pass { Corner = 1, ColumnHeadings = 2, RowHeadings = 3, Body = 4 };
 
-// Runs the four passes in order. In preview (PrintMode 0) each pass first points
+// Runs the four passes in order, starting the page centred (TextAlign 0) whatever the page
+// drawn before left behind: a page that failed half-way may have left it right-aligned.
+// In preview (PrintMode 0) each pass first points
 // OutputTarget at its pane Picqb(0..3) and sizes it; otherwise every pass draws on the
 // surface the caller chose and the panes are left alone. The column-heading pass is where
 // the renderer calls PrintPageHeading.
 void DrawInPasses(Component& c, const PaneLayout& layout, const std::function<void(Pass)>& drawPass);
 
-// The corner of a table page, in its corner pass: "日  期" boxed over the heading band from
-// y 310 to the body top, in "宋体" 11; the band's top and bottom rules across the corner;
+// The corner of a table page, in its corner pass: its text ("日  期" on most pages) boxed
+// over the heading band from y 310 to the body top, in "宋体" 11; the band's top and bottom rules across the corner;
 // the left rule down to the body top and the right one down to `rightRuleBottom`.
-void DrawCornerPane(Component& c, double cornerWidth, double bodyTop, double rightRuleBottom);
+void DrawCornerPane(Component& c, double cornerWidth, double bodyTop, double rightRuleBottom,
+                    const QString& text = QStringLiteral("日  期"));
 
 // "-N-" centred in a borderless cell 19500 x 300 at (0, y), "宋体" 11.
 void PrintPageNumber(Component& c, int number, double y = 13300);
@@ -69,28 +75,5 @@ void PrintPageNumber(Component& c, const QString& text, double y = 13300, double
 // The last call of every renderer: when printing or saving (PrintMode -1) it ends the
 // document on OutputTarget, so each page is a print job of its own. Errors are ignored.
 void EndPrintedPage(Component& c);
-
-// The error being handled inside a catch block, as the reporter shows it (anything other
-// than a ReportError becomes an internal error).
-ReportError CaughtError();
-
-// The error patterns of the renderers. Each returns false when the guarded code failed.
-//
-// Trap and report: an error ends the page; it is reported with `context` (read when the
-// error is reported, so a renderer may refine it as it goes) and what was drawn stays.
-// While printing, the page's print job is still ended so no two pages share a job.
-bool TrapAndReport(Component& c, const QString& context, const std::function<void()>& page);
-
-// Resume and report once: an error in `step` is reported only when its number differs
-// from LastErrorNumbers[slot] (which then takes it), and the caller goes on drawing.
-bool ResumeReportingOnce(Component& c, int slot, const QString& context, const std::function<void()>& step);
-
-// Silent: an error ends the page with no message and goes no further; while printing the
-// job is still ended.
-bool TrapSilently(Component& c, const std::function<void()>& page);
-
-// No trap: a renderer without a handler lets its error go up to PrintReportPage, which
-// reports it with this context whatever the report kind.
-inline const QString DispatcherErrorContext = QStringLiteral("地面月报表");
 
 }  // namespace tabulon

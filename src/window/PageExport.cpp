@@ -1,11 +1,13 @@
 #include "window/PageExport.h"
 
 #include "outside/ImageEncoder.h"
+#include "platform/AtomicOutputFile.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
 #include "platform/PreviewPanes.h"
 #include "toolkit/Dispatcher.h"
 #include "toolkit/ErrorReporter.h"
+#include "toolkit/ScopedOutput.h"
 #include "report/Component.h"
 #include "window/PaneSurface.h"
 #include "window/PreviewPane.h"
@@ -37,19 +39,18 @@ QString imageFolder(const Component& c)
 class ViewRestorer {
 public:
     explicit ViewRestorer(Component& c, const PageDrawer& draw)
-        : c_(c), draw_(draw), page_(c.state.CurrentPage), left_(c.canvas.LeftMargin),
-          top_(c.canvas.TopMargin), scale_(c.canvas.PageScale) {}
+        : c_(c), draw_(draw), page_(c.state.CurrentPage), output_(c.canvas)
+    {
+        // Back to the preview at the scale and margins it had.
+        const Canvas& cv = c.canvas;
+        output_.restoreTo(OutputSettings::preview(cv.PageScale, cv.LeftMargin, cv.TopMargin));
+    }
     ~ViewRestorer()
     {
         if (busy_)
             QGuiApplication::restoreOverrideCursor();
-        Canvas& cv = c_.canvas;
         c_.state.CurrentPage = page_;
-        cv.LeftMargin = left_;
-        cv.TopMargin = top_;
-        cv.PageScale = scale_;
-        cv.OutputTarget = nullptr;
-        cv.PrintMode = 0;
+        output_.restore();
         frmReportOutPut* w = c_.existingWindow();
         if (PreviewPanes* panes = c_.panes())
             panes->clearpicture();
@@ -83,9 +84,7 @@ private:
     Component& c_;
     const PageDrawer& draw_;
     std::int16_t page_;
-    std::int16_t left_;
-    std::int16_t top_;
-    Decimal4 scale_;
+    ScopedOutput output_;
     bool busy_ = false;
 };
 
@@ -93,22 +92,11 @@ private:
 bool drawPage(Component& c, const PageDrawer& draw, int page, QImage& image)
 {
     image.fill(Qt::white);
-    Canvas& cv = c.canvas;
     c.state.CurrentPage = static_cast<std::int16_t>(page);
     std::unique_ptr<Surface> surface = MakeImageSurface(image);
-    cv.OutputTarget = surface.get();
-    cv.PrintMode = -1;
-    cv.PageScale = Decimal4::fromInt(1);
-    cv.LeftMargin = ExportMargin;
-    cv.TopMargin = ExportMargin;
-    bool drawn = false;
-    try {
-        drawn = draw(c);
-    } catch (...) {
-        cv.OutputTarget = nullptr;
-        throw;
-    }
-    cv.OutputTarget = nullptr;
+    const ScopedOutput output(c.canvas,
+                              OutputSettings::drawingOn(*surface, Decimal4::fromInt(1), ExportMargin, ExportMargin));
+    const bool drawn = draw(c);
     // A page that moved the report elsewhere is not this page's image either.
     return drawn && c.state.CurrentPage == page;
 }
@@ -119,10 +107,9 @@ void savePage(const QImage& image, const QString& bmpPath, ImageEncoder& encoder
 {
     const QString native = NativePath(bmpPath);
     const auto removeBitmap = [&native] { QFile::remove(native); };
-    if (!image.save(native, "BMP")) {
-        removeBitmap();
-        throw ReportError(75, QStringLiteral("不能写入位图文件: ") + native);
-    }
+    // Never through a link placed at the name; a bitmap cut short is not left behind.
+    if (const QString failure = WriteImageWhole(native, image, "BMP"); !failure.isEmpty())
+        throw ReportError(75, QStringLiteral("不能写入位图文件: ") + failure);
     try {
         encoder.JpegEncoder(bmpPath);
     } catch (...) {
@@ -183,8 +170,9 @@ QString PageImageName(const Component& c, int page, QString* problem)
         base.clear();
     }
     const QString name = base + u'_' + twoDigits(QString::number(page)) + QStringLiteral(".bmp");
-    // A header field with a separator or ".." would put the file somewhere else.
-    if (base.size() <= 1 || !IsPlainFileName(name) || name.contains(QStringLiteral(".."))) {
+    // A header field with a separator or ".." would put the file somewhere else. Empty
+    // fields (a yearly file the reader could not read whole) still make a plain name.
+    if (base.isEmpty() || !IsPlainFileName(name) || name.contains(QStringLiteral(".."))) {
         if (problem)
             *problem = QStringLiteral("报表文件头中的台站号或年月不能用作文件名: ") + name;
         return {};
