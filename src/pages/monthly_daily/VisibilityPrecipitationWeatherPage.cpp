@@ -5,7 +5,8 @@
 // number (LastErrorNumbers slot 5, never cleared) and the page goes on.
 
 #include "pages/frame/LayoutLiterals.h"
-#include "pages/frame/OncePerNumberTrap.h"
+#include "pages/frame/FramedPage.h"
+#include "toolkit/ErrorPatterns.h"
 #include "pages/frame/RowLayouts.h"
 #include "pages/monthly_daily/WeatherPageParts.h"
 #include "report/Component.h"
@@ -71,17 +72,13 @@ public:
 
     void draw()
     {
-        cv_.TextAlign = 0;
-        DrawInPasses(c_, panes(), [this](Pass pass) {
-            switch (pass) {
-            case Pass::Corner: step([&] { DrawCornerPane(c_, CornerWidth, BodyTop, BodyTop); }); break;
-            case Pass::ColumnHeadings: drawColumnHeadings(); break;
-            case Pass::RowHeadings: drawRowHeadings(); break;
-            case Pass::Body: drawBody(); break;
-            }
-        });
-        step([&] { PrintPageNumber(c_, 3); });
-        EndPrintedPage(c_);
+        DrawFramedPage(c_, panes(),
+                       {[&] { step([&] { DrawCornerPane(c_, CornerWidth, BodyTop, BodyTop); }); },
+                        [&] { drawColumnHeadings(); }, [&] { drawRowHeadings(); },
+                        [&] {
+                            drawBody();
+                            step([&] { PrintPageNumber(c_, 3); });
+                        }});
     }
 
 private:
@@ -93,7 +90,7 @@ private:
 
     void step(const std::function<void()>& statement)
     {
-        ResumeReportingEachNumberOnce(c_, c_.LastErrorNumbers[ErrorSlot], ErrorContext, statement);
+        ResumeReportingOnce(c_, ErrorSlot, ErrorContext, statement);
     }
     PageStep stepper()
     {

@@ -6,7 +6,8 @@
 // failing statement reported once per error number on the page's own slot.
 
 #include "pages/frame/LayoutLiterals.h"
-#include "pages/frame/OncePerNumberTrap.h"
+#include "pages/frame/FramedPage.h"
+#include "toolkit/ErrorPatterns.h"
 #include "pages/frame/RowLayouts.h"
 #include "pages/monthly_daily/WeatherPageParts.h"
 #include "report/Component.h"
@@ -76,20 +77,16 @@ public:
 
     void draw()
     {
-        cv_.TextAlign = 0;
-        DrawInPasses(c_, panes(), [this](Pass pass) {
-            switch (pass) {
-            case Pass::Corner: step([&] { DrawCornerPane(c_, CornerWidth, BodyTop, 1160); }); break;
-            case Pass::ColumnHeadings: drawColumnHeadings(); break;
-            case Pass::RowHeadings: drawRowHeadings(); break;
-            case Pass::Body: drawBody(); break;
-            }
-        });
-        step([&] {
-            cv_.SetFont(11, Face::Text);
-            PrintPageNumber(c_, page_.pageNumber);
-        });
-        EndPrintedPage(c_);
+        DrawFramedPage(c_, panes(),
+                       {[&] { step([&] { DrawCornerPane(c_, CornerWidth, BodyTop, 1160); }); },
+                        [&] { drawColumnHeadings(); }, [&] { drawRowHeadings(); },
+                        [&] {
+                            drawBody();
+                            step([&] {
+                                cv_.SetFont(11, Face::Text);
+                                PrintPageNumber(c_, page_.pageNumber);
+                            });
+                        }});
     }
 
 private:
@@ -102,8 +99,7 @@ private:
 
     void step(const std::function<void()>& statement)
     {
-        ResumeReportingEachNumberOnce(c_, c_.LastErrorNumbers[static_cast<std::size_t>(page_.errorSlot)],
-                                      page_.errorContext, statement);
+        ResumeReportingOnce(c_, page_.errorSlot, page_.errorContext, statement);
     }
     PageStep stepper()
     {
