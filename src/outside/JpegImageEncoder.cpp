@@ -2,12 +2,13 @@
 
 #include "outside/ImageEncoder.h"
 #include "platform/AtomicOutputFile.h"
+#include "platform/Bitmap.h"
 #include "platform/Paths.h"
 #include "report/ReportError.h"
 
 #include <QFileInfo>
 #include <QImage>
-#include <QImageReader>
+#include <QFile>
 
 namespace tabulon {
 
@@ -23,8 +24,10 @@ public:
         QImage image;
         {
             // Read fully and close the file before returning: the caller deletes it next.
-            QImageReader reader(bmp);
-            if (!reader.read(&image))
+            QFile file(bmp);
+            if (file.open(QIODevice::ReadOnly))
+                image = DecodeBitmap(file.readAll());
+            if (image.isNull())
                 throw ReportError(ErrorNumber::FileNotFound, QStringLiteral("不能读取位图文件: ") + bmp);
         }
         const QFileInfo info(bmp);

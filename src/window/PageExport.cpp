@@ -2,6 +2,7 @@
 
 #include "outside/ImageEncoder.h"
 #include "platform/AtomicOutputFile.h"
+#include "platform/Bitmap.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
 #include "platform/PreviewPanes.h"
@@ -17,6 +18,9 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+
+#include <array>
+#include <future>
 
 namespace tabulon {
 
@@ -108,7 +112,7 @@ void savePage(const QImage& image, const QString& bmpPath, ImageEncoder& encoder
     const QString native = NativePath(bmpPath);
     const auto removeBitmap = [&native] { QFile::remove(native); };
     // Never through a link placed at the name; a bitmap cut short is not left behind.
-    if (const QString failure = WriteImageWhole(native, image, "BMP"); !failure.isEmpty())
+    if (const QString failure = WriteFileWhole(native, EncodeBitmap(image)); !failure.isEmpty())
         throw ReportError(75, QStringLiteral("不能写入位图文件: ") + failure);
     try {
         encoder.JpegEncoder(bmpPath);
@@ -119,6 +123,52 @@ void savePage(const QImage& image, const QString& bmpPath, ImageEncoder& encoder
     if (!QFile::remove(native) && QFile::exists(native))
         throw ReportError(75, QStringLiteral("不能删除位图文件: ") + native);
 }
+
+// Writes the pages one after another on a thread of its own, so a page is drawn while the
+// one before it is written and encoded. At most one page is in hand at a time, so the pages
+// reach the disk in order and the first failure stops the run before the next page starts,
+// as if they were written in turn. Two image buffers take turns.
+class PageWriter {
+public:
+    explicit PageWriter(ImageEncoder& encoder) : encoder_(encoder) {}
+    ~PageWriter()
+    {
+        // A run left early (an error elsewhere) still waits for its page before the
+        // buffers go.
+        if (pending_.valid())
+            pending_.wait();
+    }
+
+    // The buffer the next page is drawn into; never the one being written.
+    QImage& nextBuffer()
+    {
+        QImage& image = buffers_[next_];
+        if (image.isNull())
+            image = MakeTwipsImage(ExportWidth, ExportHeight, 0xFFFFFF);
+        return image;
+    }
+    // Starts writing the page just drawn into nextBuffer().
+    void start(const QImage& image, const QString& bmpPath)
+    {
+        pending_ = std::async(std::launch::async, [this, &image, bmpPath] { savePage(image, bmpPath, encoder_); });
+        next_ = 1 - next_;
+    }
+    // Waits for the page in hand: 1 when it was saved, 0 when there was none; its failure
+    // is raised here.
+    int finishPending()
+    {
+        if (!pending_.valid())
+            return 0;
+        pending_.get();
+        return 1;
+    }
+
+private:
+    ImageEncoder& encoder_;
+    std::array<QImage, 2> buffers_;
+    int next_ = 0;
+    std::future<void> pending_;
+};
 
 }  // namespace
 
@@ -215,16 +265,20 @@ ExportResult SaveReportPages(Component& c, const PageDrawer& draw)
 
         restore.hidePanes();
         restore.showBusy();
-        QImage image = MakeTwipsImage(ExportWidth, ExportHeight, 0xFFFFFF);
+        PageWriter writer(*encoder);
         // Its own page counter: a failed page is skipped, never saved under another name.
         for (int page = 1; page <= pages; ++page) {
-            if (!drawPage(c, draw, page, image)) {
+            QImage& image = writer.nextBuffer();
+            const bool drawn = drawPage(c, draw, page, image);
+            // The page before is on disk (or its failure raised here) before this one starts.
+            result.saved += writer.finishPending();
+            if (!drawn) {
                 ++result.failed;
                 continue;
             }
-            savePage(image, imageFolder(c) + u'\\' + PageImageName(c, page), *encoder);
-            ++result.saved;
+            writer.start(image, imageFolder(c) + u'\\' + PageImageName(c, page));
         }
+        result.saved += writer.finishPending();
     } catch (const ReportError& e) {
         ShowError(c, SaveContext, e);
         result.aborted = true;
