@@ -7,6 +7,7 @@
 #include "sample_data/AStatistics.h"
 #include "sample_data/RFile.h"
 #include "sample_data/Symbols.h"
+#include "sample_data/WindIcingShowcase.h"
 #include "sample_data/YFile.h"
 
 #include <QDir>
@@ -39,6 +40,7 @@ json MakeAFile(const Station& s)
     AddMonthStatistics(t, a);
     AddClassCounts(t, a);
     AddWindStatistics(t, a);
+    ShowcaseWindAndIcing(t, a);
     return t;
 }
 
@@ -199,6 +201,7 @@ std::vector<Station> MonthlyStations()
     automaticManualGround.stationClass = "一般站";
     automaticManualGround.modes[16] = "9";
     automaticManualGround.modes[17] = "9";
+    automaticManualGround.modes[12] = "0";   // E601B read once a day: a table of one item
     automaticManualGround.baseTemperature = 12.0;
     automaticManualGround.seed = 56294;
     out.push_back(automaticManualGround);

@@ -69,13 +69,13 @@ void DrawInPasses(Component& c, const PaneLayout& layout, const std::function<vo
     }
 }
 
-void DrawCornerPane(Component& c, double cornerWidth, double bodyTop, double rightRuleBottom)
+void DrawCornerPane(Component& c, double cornerWidth, double bodyTop, double rightRuleBottom, const QString& caption)
 {
     constexpr double bandTop = 310;
     Canvas& cv = c.canvas;
     const int lw = cv.LineWeight;
     cv.SetFont(11, 1);
-    cv.PrintCell(-1, QStringLiteral("日  期"), cornerWidth, bodyTop - bandTop, 0, bandTop);
+    cv.PrintCell(-1, caption, cornerWidth, bodyTop - bandTop, 0, bandTop);
     cv.DrawHorizontalLine(0, bandTop, cornerWidth, lw);
     cv.DrawHorizontalLine(0, bodyTop, cornerWidth, lw);
     cv.DrawVerticalLine(0, bandTop, bodyTop, lw);
@@ -87,12 +87,12 @@ void PrintPageNumber(Component& c, int number, double y)
     PrintPageNumber(c, u'-' + QString::number(number) + u'-', y);
 }
 
-void PrintPageNumber(Component& c, const QString& text, double y, double width)
+void PrintPageNumber(Component& c, const QString& text, double y, double width, double height)
 {
     Canvas& cv = c.canvas;
     cv.SetFont(11, 1);
     cv.TextAlign = 0;
-    cv.PrintCell(0, text, width, 300, 0, y);
+    cv.PrintCell(0, text, width, height, 0, y);
 }
 
 void EndPrintedPage(Component& c)

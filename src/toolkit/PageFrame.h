@@ -56,15 +56,19 @@ enum class Pass { Corner = 1, ColumnHeadings = 2, RowHeadings = 3, Body = 4 };
 // the renderer calls PrintPageHeading.
 void DrawInPasses(Component& c, const PaneLayout& layout, const std::function<void(Pass)>& drawPass);
 
-// The corner of a table page, in its corner pass: "日  期" boxed over the heading band from
-// y 310 to the body top, in "宋体" 11; the band's top and bottom rules across the corner;
-// the left rule down to the body top and the right one down to `rightRuleBottom`.
-void DrawCornerPane(Component& c, double cornerWidth, double bodyTop, double rightRuleBottom);
+// The corner of a table page, in its corner pass: "日  期" (or the page's own `caption`) boxed
+// over the heading band from y 310 to the body top, in "宋体" 11; the band's top and bottom
+// rules across the corner; the left rule down to the body top and the right one down to
+// `rightRuleBottom`.
+void DrawCornerPane(Component& c, double cornerWidth, double bodyTop, double rightRuleBottom,
+                    const QString& caption = QStringLiteral("日  期"));
 
 // "-N-" centred in a borderless cell 19500 x 300 at (0, y), "宋体" 11.
 void PrintPageNumber(Component& c, int number, double y = 13300);
-// The same with the number's text as the page holds it (an item of "-8-,-25-,..." say).
-void PrintPageNumber(Component& c, const QString& text, double y = 13300, double width = 19500);
+// The same with the number's text as the page holds it (an item of "-8-,-25-,..." say), in
+// a cell `width` x `height`.
+void PrintPageNumber(Component& c, const QString& text, double y = 13300, double width = 19500,
+                     double height = 300);
 
 // The last call of every renderer: when printing or saving (PrintMode -1) it ends the
 // document on OutputTarget, so each page is a print job of its own. Errors are ignored.

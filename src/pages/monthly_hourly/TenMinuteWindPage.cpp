@@ -1,0 +1,243 @@
+#include "pages/frame/LayoutLiterals.h"
+#include "pages/frame/RowLayouts.h"
+#include "pages/monthly_hourly/WindEvaporationRenderers.h"
+#include "platform/Surface.h"
+#include "toolkit/PageFrame.h"
+#include "toolkit/PageHeading.h"
+#include "toolkit/Renderers.h"
+#include "toolkit/TextHelpers.h"
+#include "report/Component.h"
+
+namespace tabulon {
+
+namespace {
+
+// Columns: a narrow date column, then 32 columns of 590 (24 hours, two means, and the
+// speed, direction and time of the maximum and of the extreme wind).
+constexpr double DateWidth = 620;
+constexpr double ColumnWidth = 590;
+constexpr double MeansX = 14780;
+constexpr double MaximumX = 15960;
+constexpr double ExtremeX = 17730;
+constexpr double NoonRuleX = 7700;   // between the 08 h and 09 h columns
+constexpr double PageRight = 19500;
+constexpr int ValueColumns = 32;
+
+// Rows: a heading band of three tiers, 31 day rows and a month row of two lines.
+constexpr double BandTop = 310;
+constexpr double LabelTop = 710;
+constexpr double CaptionTop = 1110;
+constexpr double RowHeight = 350;
+constexpr DayGrid Days{1510, RowHeight, false};
+constexpr double MonthRowY = 12360;
+constexpr double MonthDatesY = 12710;
+constexpr double TableBottom = 13060;
+
+const QString Headings = QStringLiteral(
+    "自  记  风  向  风  速     (0.1m/s),  自  动  观  测  十  分  钟  平  均  风  向  风  速     (0.1m/s),"
+    "十  分  钟  平  均  风  向  风  速     (0.1m/s)  ");
+const QString HourLabels = QStringLiteral("212223241 2 3 4 5 6 7 8 9 1011121314151617181920");
+const QString ExtremeCaptions = QStringLiteral("风速 风向 时间 风速 风向 时间");
+const QString PageNumbers = QStringLiteral("-5-,-12-,-19-");
+
+// AMaxWind: speed/direction and time of the day's maximum (items 1, 2) and extreme wind (3, 4).
+constexpr int MaximumItem = 1;
+constexpr int ExtremeItem = 3;
+
+double ColumnX(int column) { return DateWidth + ColumnWidth * column; }
+
+void DrawCorner(Component& c)
+{
+    DrawCornerPane(c, DateWidth, Days.top, 1830, QStringLiteral("日期"));
+}
+
+void DrawColumnHeadings(Component& c, std::int16_t pageVariant)
+{
+    Canvas& cv = c.canvas;
+    const int lw = cv.LineWeight;
+    cv.DrawHorizontalLine(0, BandTop, PageRight, lw);
+    cv.DrawHorizontalLine(0, Days.top, PageRight, lw);
+    for (double x : {NoonRuleX, MeansX, MaximumX, ExtremeX})
+        cv.DrawVerticalLine(x, LabelTop, Days.top, lw);
+    cv.DrawVerticalLine(PageRight, BandTop, Days.top, lw);
+
+    cv.SetFont(11, 1);
+    PrintPageHeading(c);
+    cv.PrintCell(-1, CommaItem(Headings, pageVariant), PageRight - DateWidth, 400, DateWidth, BandTop);
+    const QStringList hours = CutPieces(HourLabels, 2, 24);
+    for (int i = 0; i < 24; ++i) {
+        cv.SetFont(11, 1);
+        cv.PrintCell(-1, hours[i], ColumnWidth, 400, ColumnX(i), LabelTop);
+        cv.SetFont(10, 1);
+        cv.PrintCell(-1, QStringLiteral("向 速"), ColumnWidth, 400, ColumnX(i), CaptionTop);
+    }
+    cv.SetFont(11, 1);
+    cv.PrintCell(-1, QStringLiteral("平均风速"), 2 * ColumnWidth, 400, MeansX, LabelTop);
+    cv.PrintCell(-1, QStringLiteral("4次"), ColumnWidth, 400, MeansX, CaptionTop);
+    cv.PrintCell(-1, QStringLiteral("24次"), ColumnWidth, 400, MeansX + ColumnWidth, CaptionTop);
+    cv.PrintCell(-1, QStringLiteral("最大风速"), 3 * ColumnWidth, 400, MaximumX, LabelTop);
+    cv.PrintCell(-1, QStringLiteral("极大风速"), 3 * ColumnWidth, 400, ExtremeX, LabelTop);
+    cv.SetFont(10, 1);
+    const QStringList captions = CutPieces(ExtremeCaptions, 3, 6);
+    for (int j = 0; j < 6; ++j)
+        cv.PrintCell(-1, captions[j], ColumnWidth, 400, MaximumX + ColumnWidth * j, CaptionTop);
+}
+
+void DrawRowHeadings(Canvas& cv)
+{
+    const int lw = cv.LineWeight;
+    cv.DrawVerticalLine(0, BandTop, TableBottom, lw);
+    cv.DrawVerticalLine(DateWidth, BandTop, TableBottom, lw);
+    Days.dayRules().draw(cv, 0, 660);
+    cv.DrawHorizontalLine(0, MonthRowY, 1030, lw);
+    cv.DrawHorizontalLine(0, TableBottom, 1030, lw);
+    cv.SetFont(11, 1);
+    Days.printDayLabels(cv, 0, DateWidth, cv.ShowGridLines);
+    cv.PrintWrappedText(-1, DateWidth, 2 * RowHeight, 0, MonthRowY, QStringLiteral("月平均或极值"), RowHeight, 3);
+}
+
+// A month without any maximum (or extreme) wind has every day's value set to "/" and its
+// time to "", in the table itself, so that each row prints empty cells.
+void MarkMonthWithoutWind(TextTable& maxWind, int days, int valueItem)
+{
+    for (int d = 1; d <= days; ++d) {
+        const QString& value = maxWind(d, valueItem);
+        const QString& time = maxWind(d, valueItem + 1);
+        if (value != u"" && value != u"-/-" && time != u"" && time != u"-")
+            return;
+    }
+    for (int d = 1; d <= days; ++d) {
+        maxWind(d, valueItem) = QStringLiteral("/");
+        maxWind(d, valueItem + 1) = QString();
+    }
+}
+
+bool IsAsciiDigit(QChar ch) { return ch >= u'0' && ch <= u'9'; }
+
+// A time "HHMM" as the hour without leading zero with the minutes raised 50 twips after it,
+// the block centred in an empty cell; any other text as it stands.
+void PrintWindTime(Canvas& cv, const QString& time, double x, double y)
+{
+    cv.TextAlign = 0;
+    const bool hourAndMinute = time.size() == 4 && IsAsciiDigit(time[0]) && IsAsciiDigit(time[1]);
+    cv.PrintCell(cv.ShowGridLines, hourAndMinute ? QString() : time, ColumnWidth, RowHeight, x, y);
+    if (!hourAndMinute)
+        return;
+    Surface& s = cv.target();
+    s.CurrentX = cv.scaled(x) + (cv.scaled(ColumnWidth) - s.TextWidth(QStringLiteral("0000"))) / 2 + cv.LeftMargin;
+    s.CurrentY = cv.scaled(y) + (cv.scaled(RowHeight) - s.TextHeight(QStringLiteral("0"))) / 2 + cv.TopMargin;
+    s.Print(QString::number(time.left(2).toInt()));
+    s.CurrentY -= 50;   // device twips: the raise does not scale
+    s.Print(time.mid(2));
+}
+
+// Speed, compass direction and time of one wind at x. A value without "/" is the speed alone.
+void PrintWind(Canvas& cv, const QString& value, const QString& time, double x, double y)
+{
+    const int grid = cv.ShowGridLines;
+    QString speed = GetField(value, QStringLiteral("/"), 1);
+    FormatTwoDigits(speed);
+    cv.TextAlign = 2;
+    cv.PrintCell(grid, speed, ColumnWidth, RowHeight, x, y);
+    cv.TextAlign = 1;
+    cv.PrintCell(grid, WindDirectionName(GetField(value, QStringLiteral("/"), 2)), ColumnWidth, RowHeight,
+                 x + ColumnWidth, y);
+    PrintWindTime(cv, time, x + 2 * ColumnWidth, y);
+}
+
+// The month's wind at x: speed and direction on the first line, its date on the second.
+void PrintMonthWind(Canvas& cv, const TextList& m, int first, double x)
+{
+    cv.TextAlign = 2;
+    cv.PrintCell(-1, m(first), ColumnWidth, RowHeight, x, MonthRowY);
+    cv.TextAlign = 1;
+    cv.PrintCell(-1, m(first + 1), ColumnWidth, RowHeight, x + ColumnWidth, MonthRowY);
+    cv.TextAlign = 0;
+    cv.PrintCell(-1, QStringLiteral("----"), ColumnWidth, RowHeight, x + 2 * ColumnWidth, MonthRowY);
+    const QString& day = m(first + 2);
+    if (day.endsWith(u'天'))
+        cv.PrintCell(-1, day, 3 * ColumnWidth, RowHeight, x, MonthDatesY);
+    else if (!day.isEmpty())
+        cv.PrintCell(-1, day + u'日' + m(first + 3) + u'时' + m(first + 4) + u'分', 3 * ColumnWidth, RowHeight, x,
+                     MonthDatesY);
+}
+
+void DrawBody(Component& c, std::int16_t pageVariant)
+{
+    Canvas& cv = c.canvas;
+    ATables& t = c.tables;
+    const int grid = cv.ShowGridLines;
+    const int lw = cv.LineWeight;
+    const int days = std::min(DaysInMonth(c), 31);
+
+    cv.SetFont(9, 1);
+    Days.forEachDay(days, [&](int d, double y) {
+        for (int h = 1; h <= 24; ++h) {
+            QString& wind = t.AWind10Min(d, h);
+            FormatTwoDigits(wind);
+            cv.PrintCell(grid, FormatWind(wind), ColumnWidth, RowHeight, ColumnX(h - 1), y, 1);
+        }
+        cv.TextAlign = 2;
+        cv.PrintCell(grid, t.ADailyStat(d, 18), ColumnWidth, RowHeight, MeansX, y);
+        cv.PrintCell(grid, t.ADailyStat(d, 19), ColumnWidth, RowHeight, MeansX + ColumnWidth, y);
+        cv.TextAlign = 0;
+    });
+    PrintBlankDayRows(c, static_cast<std::int16_t>(MonthRowY), static_cast<std::int16_t>(DateWidth),
+                      static_cast<std::int16_t>(ColumnWidth), static_cast<std::int16_t>(RowHeight), ValueColumns);
+    cv.TextAlign = 0;
+
+    MarkMonthWithoutWind(t.AMaxWind, days, MaximumItem);
+    MarkMonthWithoutWind(t.AMaxWind, days, ExtremeItem);
+    Days.forEachDay(days, [&](int d, double y) {
+        PrintWind(cv, t.AMaxWind(d, MaximumItem), t.AMaxWind(d, MaximumItem + 1), MaximumX, y);
+        PrintWind(cv, t.AMaxWind(d, ExtremeItem), t.AMaxWind(d, ExtremeItem + 1), ExtremeX, y);
+    });
+
+    PrintMonthWind(cv, t.AMonthStat, 65, MaximumX);
+    PrintMonthWind(cv, t.AMonthStat, 70, ExtremeX);
+
+    for (double x : {NoonRuleX, MeansX, MaximumX, ExtremeX})
+        cv.DrawVerticalLine(x, LabelTop, TableBottom, lw);
+    cv.DrawVerticalLine(PageRight, BandTop, TableBottom, lw);
+    Days.dayRules().draw(cv, 600, PageRight);
+    cv.DrawHorizontalLine(0, MonthRowY, PageRight, lw);
+    cv.DrawHorizontalLine(600, MonthDatesY, PageRight, lw);
+    cv.DrawHorizontalLine(0, TableBottom, PageRight, lw);
+
+    for (int e = 1; e <= 26; ++e) {
+        cv.TextAlign = 2;
+        cv.PrintCell(grid, t.AWind10MinMonthRow(e), ColumnWidth, RowHeight, ColumnX(e - 1), MonthRowY);
+        cv.TextAlign = 0;
+        cv.PrintCell(grid, QStringLiteral("--"), ColumnWidth, RowHeight, ColumnX(e - 1), MonthDatesY);
+    }
+
+    PrintPageNumber(c, CommaItem(PageNumbers, pageVariant));
+}
+
+const PaneLayout Panes = PaneLayout::of({DateWidth, Days.top, PaneMargin, PaneMargin},
+                                        {19550, Days.top, 0, PaneMargin},
+                                        {DateWidth, TableBottom, PaneMargin, PaneMargin},
+                                        {19550, 16200, 0, 0});
+
+const bool registered = RegisterRenderer(RendererId::PrintTenMinuteWind, [](Component& c, const RendererArgs& a) {
+    PrintTenMinuteWind(c, a[0]);
+});
+
+}  // namespace
+
+void PrintTenMinuteWind(Component& c, std::int16_t pageVariant)
+{
+    // No trap of its own: an error goes up to the dispatcher, which reports it.
+    c.canvas.TextAlign = 0;
+    DrawInPasses(c, Panes, [&](Pass pass) {
+        switch (pass) {
+        case Pass::Corner: DrawCorner(c); break;
+        case Pass::ColumnHeadings: DrawColumnHeadings(c, pageVariant); break;
+        case Pass::RowHeadings: DrawRowHeadings(c.canvas); break;
+        case Pass::Body: DrawBody(c, pageVariant); break;
+        }
+    });
+    EndPrintedPage(c);
+}
+
+}  // namespace tabulon
