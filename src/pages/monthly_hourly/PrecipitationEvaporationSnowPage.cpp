@@ -240,16 +240,9 @@ const bool registered = RegisterRenderer(RendererId::PrintPrecipitationEvaporati
 void PrintPrecipitationEvaporationSnow(Component& c, std::int16_t pageVariant)
 {
     TrapAndReport(c, QStringLiteral("打印定时降水量、蒸发量、雪深、雪压、电线积冰"), [&] {
-        c.canvas.TextAlign = 0;
-        DrawInPasses(c, Panes, [&](Pass pass) {
-            switch (pass) {
-            case Pass::Corner: DrawCornerPane(c, DateWidth, TableTop, TableTop); break;
-            case Pass::ColumnHeadings: DrawHeadingBand(c); break;
-            case Pass::RowHeadings: DrawRowHeadings(c.canvas); break;
-            case Pass::Body: DrawBody(c, pageVariant); break;
-            }
-        });
-        EndPrintedPage(c);
+        DrawPage(c, Panes,
+                 {[&] { DrawCornerPane(c, DateWidth, TableTop, TableTop); }, [&] { DrawHeadingBand(c); },
+                  [&] { DrawRowHeadings(c.canvas); }, [&] { DrawBody(c, pageVariant); }});
     });
 }
 

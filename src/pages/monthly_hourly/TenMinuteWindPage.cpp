@@ -228,16 +228,9 @@ const bool registered = RegisterRenderer(RendererId::PrintTenMinuteWind, [](Comp
 void PrintTenMinuteWind(Component& c, std::int16_t pageVariant)
 {
     // No trap of its own: an error goes up to the dispatcher, which reports it.
-    c.canvas.TextAlign = 0;
-    DrawInPasses(c, Panes, [&](Pass pass) {
-        switch (pass) {
-        case Pass::Corner: DrawCorner(c); break;
-        case Pass::ColumnHeadings: DrawColumnHeadings(c, pageVariant); break;
-        case Pass::RowHeadings: DrawRowHeadings(c.canvas); break;
-        case Pass::Body: DrawBody(c, pageVariant); break;
-        }
-    });
-    EndPrintedPage(c);
+    DrawPage(c, Panes,
+             {[&] { DrawCorner(c); }, [&] { DrawColumnHeadings(c, pageVariant); },
+              [&] { DrawRowHeadings(c.canvas); }, [&] { DrawBody(c, pageVariant); }});
 }
 
 }  // namespace tabulon

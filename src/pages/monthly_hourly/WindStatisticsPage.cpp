@@ -183,16 +183,9 @@ const bool registered = RegisterRenderer(RendererId::PrintWindStatistics, [](Com
 void PrintWindStatistics(Component& c, std::int16_t pageVariant)
 {
     TrapAndReport(c, QStringLiteral("打印风统计"), [&] {
-        c.canvas.TextAlign = 0;
-        DrawInPasses(c, Panes, [&](Pass pass) {
-            switch (pass) {
-            case Pass::Corner: DrawCorner(c.canvas); break;
-            case Pass::ColumnHeadings: DrawColumnCaptions(c); break;
-            case Pass::RowHeadings: DrawRowCaptions(c.canvas); break;
-            case Pass::Body: DrawBody(c, pageVariant); break;
-            }
-        });
-        EndPrintedPage(c);
+        DrawPage(c, Panes,
+                 {[&] { DrawCorner(c.canvas); }, [&] { DrawColumnCaptions(c); }, [&] { DrawRowCaptions(c.canvas); },
+                  [&] { DrawBody(c, pageVariant); }});
     });
 }
 
