@@ -13,6 +13,21 @@ class Surface;
 constexpr double LogicalPageWidth = 19500;
 constexpr double LogicalPageHeight = 16000;
 
+// The codes pages pass for the drawing state's fields and the cell printers' border flag.
+namespace Align {                 // TextAlign
+constexpr std::int16_t Centre = 0;
+constexpr std::int16_t Left = 1;
+constexpr std::int16_t Right = 2;
+}  // namespace Align
+namespace Border {                // PrintCell's border; data cells pass ShowGridLines
+constexpr int Framed = -1;
+constexpr int None = 0;
+}  // namespace Border
+namespace OutputMode {            // PrintMode
+constexpr std::int16_t Preview = 0;        // each pass draws into its preview pane
+constexpr std::int16_t OnTarget = -1;      // every pass draws on OutputTarget (printing, saving)
+}  // namespace OutputMode
+
 enum PaperKindCode : std::int16_t { PaperA4 = 0, PaperB4 = 1, PaperA3 = 2, PaperWide = 3 };
 
 struct DrawingState {

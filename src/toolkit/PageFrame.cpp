@@ -5,13 +5,7 @@
 #include "toolkit/ErrorReporter.h"
 #include "report/Component.h"
 
-#include <exception>
-
 namespace tabulon {
-
-namespace {
-constexpr int InternalErrorNumber = 51;
-}  // namespace
 
 PaneLayout PaneLayout::standard(double cornerWidth, double bandHeight, double tableHeight, double margin)
 {
@@ -55,7 +49,7 @@ void DrawInPasses(Component& c, const PaneLayout& layout, const std::function<vo
 {
     Canvas& cv = c.canvas;
     for (int i = 0; i < 4; ++i) {
-        if (cv.PrintMode == 0) {
+        if (cv.PrintMode == OutputMode::Preview) {
             PreviewPanes* panes = c.panes();
             if (!panes)
                 throw ReportError(91, QStringLiteral("对象变量或 With 块变量未设置"));
@@ -89,7 +83,7 @@ void DrawCornerPane(Component& c, double cornerWidth, double bodyTop, double rig
     Canvas& cv = c.canvas;
     const int lw = cv.LineWeight;
     cv.SetFont(11, 1);
-    cv.PrintCell(-1, caption, cornerWidth, bodyTop - bandTop, 0, bandTop);
+    cv.PrintCell(Border::Framed, caption, cornerWidth, bodyTop - bandTop, 0, bandTop);
     cv.DrawHorizontalLine(0, bandTop, cornerWidth, lw);
     cv.DrawHorizontalLine(0, bodyTop, cornerWidth, lw);
     cv.DrawVerticalLine(0, bandTop, bodyTop, lw);
@@ -106,65 +100,18 @@ void PrintPageNumber(Component& c, const QString& text, double y, double width, 
     Canvas& cv = c.canvas;
     cv.SetFont(11, 1);
     cv.TextAlign = 0;
-    cv.PrintCell(0, text, width, height, 0, y);
+    cv.PrintCell(Border::None, text, width, height, 0, y);
 }
 
 void EndPrintedPage(Component& c)
 {
     Canvas& cv = c.canvas;
-    if (cv.PrintMode != -1 || !cv.OutputTarget)
+    if (cv.PrintMode != OutputMode::OnTarget || !cv.OutputTarget)
         return;
     try {
         cv.OutputTarget->EndDoc();
     } catch (...) {
         // Ending the job is best effort; the page is drawn either way.
-    }
-}
-
-ReportError CaughtError()
-{
-    try {
-        throw;
-    } catch (const ReportError& e) {
-        return e;
-    } catch (const std::exception& e) {
-        return {InternalErrorNumber, QString::fromLocal8Bit(e.what())};
-    } catch (...) {
-        return {InternalErrorNumber, QStringLiteral("内部错误")};
-    }
-}
-
-bool TrapAndReport(Component& c, const QString& context, const std::function<void()>& page)
-{
-    try {
-        page();
-        return true;
-    } catch (...) {
-        ShowError(c, context, CaughtError());
-        EndPrintedPage(c);
-        return false;
-    }
-}
-
-bool ResumeReportingOnce(Component& c, int slot, const QString& context, const std::function<void()>& step)
-{
-    try {
-        step();
-        return true;
-    } catch (...) {
-        ShowErrorOnce(c, slot, context, CaughtError());
-        return false;
-    }
-}
-
-bool TrapSilently(Component& c, const std::function<void()>& page)
-{
-    try {
-        page();
-        return true;
-    } catch (...) {
-        EndPrintedPage(c);
-        return false;
     }
 }
 

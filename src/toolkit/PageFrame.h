@@ -1,8 +1,9 @@
 #pragma once
 // What every page renderer shares: the four drawing passes (corner, column headings,
-// row headings, body), the page number, the end of a printed page, and the error patterns.
+// row headings, body), the page number and the end of a printed page; the error patterns
+// come with it (ErrorPatterns.h).
 
-#include "report/ReportError.h"
+#include "toolkit/ErrorPatterns.h"   // the error patterns every renderer uses
 
 #include <QString>
 #include <array>
@@ -85,28 +86,5 @@ void PrintPageNumber(Component& c, const QString& text, double y = 13300, double
 // The last call of every renderer: when printing or saving (PrintMode -1) it ends the
 // document on OutputTarget, so each page is a print job of its own. Errors are ignored.
 void EndPrintedPage(Component& c);
-
-// The error being handled inside a catch block, as the reporter shows it (anything other
-// than a ReportError becomes an internal error).
-ReportError CaughtError();
-
-// The error patterns of the renderers. Each returns false when the guarded code failed.
-//
-// Trap and report: an error ends the page; it is reported with `context` (read when the
-// error is reported, so a renderer may refine it as it goes) and what was drawn stays.
-// While printing, the page's print job is still ended so no two pages share a job.
-bool TrapAndReport(Component& c, const QString& context, const std::function<void()>& page);
-
-// Resume and report once: an error in `step` is reported only when its number differs
-// from LastErrorNumbers[slot] (which then takes it), and the caller goes on drawing.
-bool ResumeReportingOnce(Component& c, int slot, const QString& context, const std::function<void()>& step);
-
-// Silent: an error ends the page with no message and goes no further; while printing the
-// job is still ended.
-bool TrapSilently(Component& c, const std::function<void()>& page);
-
-// No trap: a renderer without a handler lets its error go up to PrintReportPage, which
-// reports it with this context whatever the report kind.
-inline const QString DispatcherErrorContext = QStringLiteral("地面月报表");
 
 }  // namespace tabulon

@@ -9,17 +9,6 @@ namespace {
 constexpr double CellTextInset = 50;
 }  // namespace
 
-void FallBackToTextFace(Canvas& canvas)
-{
-    if (!canvas.OutputTarget)
-        return;
-    try {
-        canvas.OutputTarget->SetFontName(TextFontName);
-    } catch (...) {
-        // The next step reports its own failure.
-    }
-}
-
 void SymbolSteps::failed(const ReportError& error)
 {
     if (slot_ == NoSlot || !ShowErrorOnce(c_, slot_, context_, error))

@@ -12,9 +12,6 @@
 
 namespace tabulon {
 
-// Sets the surface's face to "宋体", ignoring any failure (there is nothing to fall back on).
-void FallBackToTextFace(Canvas& canvas);
-
 class SymbolSteps {
 public:
     // Reports through LastErrorNumbers[slot] with the printer's context.

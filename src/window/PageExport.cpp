@@ -6,6 +6,7 @@
 #include "platform/PreviewPanes.h"
 #include "toolkit/Dispatcher.h"
 #include "toolkit/ErrorReporter.h"
+#include "toolkit/ScopedOutput.h"
 #include "report/Component.h"
 #include "window/PaneSurface.h"
 #include "window/PreviewPane.h"
@@ -37,19 +38,18 @@ QString imageFolder(const Component& c)
 class ViewRestorer {
 public:
     explicit ViewRestorer(Component& c, const PageDrawer& draw)
-        : c_(c), draw_(draw), page_(c.state.CurrentPage), left_(c.canvas.LeftMargin),
-          top_(c.canvas.TopMargin), scale_(c.canvas.PageScale) {}
+        : c_(c), draw_(draw), page_(c.state.CurrentPage), output_(c.canvas)
+    {
+        // Back to the preview at the scale and margins it had.
+        const Canvas& cv = c.canvas;
+        output_.restoreTo(OutputSettings::preview(cv.PageScale, cv.LeftMargin, cv.TopMargin));
+    }
     ~ViewRestorer()
     {
         if (busy_)
             QGuiApplication::restoreOverrideCursor();
-        Canvas& cv = c_.canvas;
         c_.state.CurrentPage = page_;
-        cv.LeftMargin = left_;
-        cv.TopMargin = top_;
-        cv.PageScale = scale_;
-        cv.OutputTarget = nullptr;
-        cv.PrintMode = 0;
+        output_.restore();
         frmReportOutPut* w = c_.existingWindow();
         if (PreviewPanes* panes = c_.panes())
             panes->clearpicture();
@@ -83,9 +83,7 @@ private:
     Component& c_;
     const PageDrawer& draw_;
     std::int16_t page_;
-    std::int16_t left_;
-    std::int16_t top_;
-    Decimal4 scale_;
+    ScopedOutput output_;
     bool busy_ = false;
 };
 
@@ -93,22 +91,11 @@ private:
 bool drawPage(Component& c, const PageDrawer& draw, int page, QImage& image)
 {
     image.fill(Qt::white);
-    Canvas& cv = c.canvas;
     c.state.CurrentPage = static_cast<std::int16_t>(page);
     std::unique_ptr<Surface> surface = MakeImageSurface(image);
-    cv.OutputTarget = surface.get();
-    cv.PrintMode = -1;
-    cv.PageScale = Decimal4::fromInt(1);
-    cv.LeftMargin = ExportMargin;
-    cv.TopMargin = ExportMargin;
-    bool drawn = false;
-    try {
-        drawn = draw(c);
-    } catch (...) {
-        cv.OutputTarget = nullptr;
-        throw;
-    }
-    cv.OutputTarget = nullptr;
+    const ScopedOutput output(c.canvas,
+                              OutputSettings::drawingOn(*surface, Decimal4::fromInt(1), ExportMargin, ExportMargin));
+    const bool drawn = draw(c);
     // A page that moved the report elsewhere is not this page's image either.
     return drawn && c.state.CurrentPage == page;
 }

@@ -28,8 +28,9 @@ void PrintChosenPages(Component& c, PageList& list, BriefTableBoxes& briefTables
     Printer* printer = c.printers().CurrentPrinter();
     if (!printer)
         return;
-    c.canvas.OutputTarget = &printer->surface();
-    c.canvas.PrintMode = -1;
+    // The page set-up of each page picks the scale and margins for its paper.
+    const Canvas& cv = c.canvas;
+    OutputSettings::drawingOn(printer->surface(), cv.PageScale, cv.LeftMargin, cv.TopMargin).applyTo(c.canvas);
     PrintSelectedPages(c, list);
     for (int box = 0; box < static_cast<int>(briefTables.size()); ++box) {
         if (!briefTables[static_cast<size_t>(box)])
@@ -40,16 +41,6 @@ void PrintChosenPages(Component& c, PageList& list, BriefTableBoxes& briefTables
         briefTables[static_cast<size_t>(box)] = false;
     }
     DeleteReportCustomForm(c);
-}
-
-void EndPrintOutput(Component& c)
-{
-    Canvas& cv = c.canvas;
-    cv.PrintMode = 0;
-    cv.LeftMargin = 0;
-    cv.TopMargin = 0;
-    cv.PageScale = Decimal4::fromInt(1);
-    cv.OutputTarget = nullptr;
 }
 
 QStringList PrintPagesToPdf(Component& c, const QString& pdfPath, const std::vector<int>& pages, QString& error)
@@ -74,8 +65,11 @@ QStringList PrintPagesToPdf(Component& c, const QString& pdfPath, const std::vec
     QtPrinterCollection* pdf = printers.get();
     c.setPrinters(std::move(printers));
     ApplyDefaultOrientation(c);
-    PrintChosenPages(c, rows, briefTables);
-    EndPrintOutput(c);
+    {
+        ScopedOutput output(c.canvas);
+        output.restoreTo(AfterPrinting);
+        PrintChosenPages(c, rows, briefTables);
+    }
     return pdf->current()->jobFiles();
 }
 

@@ -3,6 +3,7 @@
 // Also prints chosen pages of a loaded report to PDF files, for automation.
 
 #include "toolkit/Dispatcher.h"
+#include "toolkit/ScopedOutput.h"
 
 #include <QString>
 #include <QStringList>
@@ -40,8 +41,9 @@ void ApplyDefaultOrientation(Component& c);
 // without a printer.
 void PrintChosenPages(Component& c, PageList& list, BriefTableBoxes& briefTables);
 
-// Closing the dialog: back to preview output at scale 1 with no margins and no target.
-void EndPrintOutput(Component& c);
+// What closing the dialog leaves, whatever was printed: preview output at scale 1 with no
+// margins and no target.
+inline const OutputSettings AfterPrinting = OutputSettings::preview();
 
 // Prints the given pages (1-based, in ascending order) of the loaded report as the print
 // dialog would, on a printer that writes each job to its own PDF file ("out.pdf" ->

@@ -38,7 +38,7 @@ private:
 }  // namespace
 
 frmPrint::frmPrint(Component& component, QWidget* parent)
-    : QDialog(parent), c_(component), ui_(std::make_unique<Ui::frmPrint>())
+    : QDialog(parent), c_(component), ui_(std::make_unique<Ui::frmPrint>()), output_(component.canvas)
 {
     ui_->setupUi(this);
     connect(ui_->cboPrintName, &QComboBox::activated, this, &frmPrint::cboPrintName_Click);
@@ -199,7 +199,8 @@ void frmPrint::Form_Unload()
     if (unloaded_)
         return;
     unloaded_ = true;
-    EndPrintOutput(c_);
+    output_.restoreTo(AfterPrinting);
+    output_.restore();
 }
 
 void ShowPrintDialog(Component& c)

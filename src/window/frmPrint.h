@@ -65,6 +65,7 @@ private:
     Component& c_;
     std::unique_ptr<Ui::frmPrint> ui_;
     bool unloaded_ = false;
+    ScopedOutput output_;   // AfterPrinting once the dialog closes; as it was if it never opened
 };
 
 // The report window's print command: sets the caption and the printer note, then shows the

@@ -1,6 +1,8 @@
 // The bundled sample files agree with themselves: the statistics stored in them are the
 // ones their day values give, so pages show consistent numbers.
 
+#include "platform/RecordingSurface.h"
+#include "toolkit/BackCover.h"
 #include "toolkit/Numeric.h"
 #include "window/DataFileNames.h"
 #include "window/LoaderFixture.h"
@@ -89,4 +91,26 @@ TEST(SampleFolder, TheChooserListsEverySampleFileUnderItsKind)
               QStringList({"R54511-200303.TXT", "R56294-200303.TXT", "R57494-200303.TXT"}));
     EXPECT_EQ(ListDataFiles(folder, "Y"), QStringList({"Y54511-2003.TXT"}));
     EXPECT_TRUE(QFile::exists(QStringLiteral(TABULON_SOURCE_DIR "/data/sample/system/SysConfig/UserOpt.ini")));
+}
+
+TEST_F(LoaderTest, BackCoverListsCarryEveryStationChangeAndBothLayouts)
+{
+    QSet<QString> codes;
+    for (const char* file : {"A54511-200303.TXT", "A57494-200303.TXT", "A50953-200303.TXT", "A58362-200303.TXT",
+                             "A56294-200303-0.TXT"}) {
+        SCOPED_TRACE(file);
+        ASSERT_TRUE(load(1, QString::fromLatin1(file)));
+        const ATables& a = c().tables;
+        for (int k = 1; k <= a.AStationChanges.ubound(); ++k)
+            codes.insert(a.AStationChanges(k).section(u'/', 0, 0));
+        for (int k = 1; k <= a.ABackCoverNotes.ubound() && a.ABackCoverNotes(k) != u"8888"; ++k)
+            EXPECT_EQ(a.ABackCoverNotes(k).count(u'/'), 2) << k;   // "k/date/text"
+        RecordingSurface surface;
+        c().canvas.OutputTarget = &surface;
+        c().canvas.SetFont(11, 1);
+        EXPECT_EQ(StationHistoryRows(c()) >= 35, QString::fromLatin1(file) == u"A58362-200303.TXT");
+    }
+    for (const char* code : {"00", "01", "02", "03", "04", "05", "55", "06", "07", "77", "08", "09", "10", "11",
+                             "BB", "12", "13"})
+        EXPECT_TRUE(codes.contains(QString::fromLatin1(code))) << code;
 }

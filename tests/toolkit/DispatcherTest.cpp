@@ -231,3 +231,35 @@ TEST_F(DispatcherTest, NextPageCommandDrawsTheFollowingPage)
     EXPECT_EQ(c.state.CurrentPage, 1);
     EXPECT_EQ(log.last(), "PrintCover");
 }
+
+// The preview chain over failing pages clears the panes before each next page is drawn and
+// has the window rebuild its page menus once per page moved; a page that draws moves nothing.
+TEST_F(DispatcherTest, FailingChainClearsThePanesAndRebuildsThePageMenus)
+{
+    const std::function<void()> windowRebuild = c.pageMenusChanged;
+    ASSERT_TRUE(windowRebuild);   // the report window is open
+    int rebuilt = 0;
+    c.pageMenusChanged = [&] {
+        ++rebuilt;
+        windowRebuild();
+    };
+    std::vector<int> clearedBeforeDrawing;
+    renderers.set(RendererId::PrintRadiationDiffusePage, [&](Component& comp, const RendererArgs&) {
+        clearedBeforeDrawing.push_back(panes.cleared);
+        EndPrintedPage(comp);
+    });
+
+    load(2, 0, 7, 5);
+    PrintReportPage(c);
+    EXPECT_EQ(panes.cleared, 0);
+    EXPECT_EQ(rebuilt, 0);
+
+    load(2, 0, 7, 2);
+    failingPages = {2, 3, 4};
+    PrintReportPage(c);
+    EXPECT_EQ(c.state.CurrentPage, 5);
+    EXPECT_EQ(panes.cleared, 3);
+    EXPECT_EQ(clearedBeforeDrawing, (std::vector<int>{0, 3}));
+    EXPECT_EQ(rebuilt, 3);
+    c.pageMenusChanged = windowRebuild;
+}

@@ -1,3 +1,4 @@
+#include "platform/RecordingSurface.h"
 #include "support/FakePanes.h"
 #include "toolkit/PageFrame.h"
 #include "report/Component.h"
@@ -97,17 +98,33 @@ TEST_F(PageFrameTest, TrapAndReportInPreviewOnlyReports)
     EXPECT_TRUE(box->shown[0].text.startsWith(QStringLiteral("错误号：51\r\n")));
 }
 
-TEST_F(PageFrameTest, ResumeReportingOnceGoesOn)
+TEST_F(PageFrameTest, ResumeReportingOnceReportsEachNumberOncePerSlotAndGoesOn)
 {
-    int steps = 0;
-    for (int i = 0; i < 3; ++i)
-        ResumeReportingOnce(c, 5, QStringLiteral("天气现象"), [&] {
-            ++steps;
-            throw ReportError::invalidPropertyValue();
-        });
-    EXPECT_EQ(steps, 3);
-    EXPECT_EQ(box->shown.size(), 1u);
-    EXPECT_EQ(c.LastErrorNumbers[5], 380);
+    RecordingSurface surface;
+    c.canvas.PrintMode = -1;
+    c.canvas.OutputTarget = &surface;
+    const QString page = QStringLiteral("天气现象");
+    auto fail = [](int number) { return [number] { throw ReportError(number, QStringLiteral("x")); }; };
+
+    int drawn = 0;
+    EXPECT_FALSE(ResumeReportingOnce(c, 3, page, fail(380)));
+    surface.SetFontName(SymbolFontName);
+    EXPECT_FALSE(ResumeReportingOnce(c, 3, page, fail(380)));
+    // The repeat is not reported; the text after it is drawn in SimSun.
+    EXPECT_EQ(surface.FontName(), TextFontName);
+    EXPECT_TRUE(ResumeReportingOnce(c, 3, page, [&] { ++drawn; }));
+    EXPECT_FALSE(ResumeReportingOnce(c, 3, page, fail(9)));
+    EXPECT_FALSE(ResumeReportingOnce(c, 3, page, fail(380)));
+    EXPECT_FALSE(ResumeReportingOnce(c, 4, page, fail(9)));   // another slot reports on its own
+
+    EXPECT_EQ(drawn, 1);
+    EXPECT_EQ(box->titles(), (QStringList{QStringLiteral("天气日数"), page, QStringLiteral("天气日数"), page}));
+    EXPECT_EQ(c.LastErrorNumbers[3], 380);
+    // The slot is never reset: the next drawing of the page stays quiet for the same error.
+    EXPECT_FALSE(ResumeReportingOnce(c, 3, page, fail(380)));
+    EXPECT_EQ(box->shown.size(), 4u);
+    EXPECT_EQ(c.LastErrorNumbers[4], 9);
+    EXPECT_EQ(surface.endDocCount(), 0);   // the page goes on; its end is the renderer's
 }
 
 TEST_F(PageFrameTest, TrapSilentlyShowsNothingButEndsThePrintJob)

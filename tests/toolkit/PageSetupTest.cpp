@@ -1,6 +1,5 @@
 #include "platform/PrintTestComponent.h"
 #include "toolkit/PageSetup.h"
-#include "window/frmReportOutPut.h"
 #include "toolkit/mduCustomPrint.h"
 
 #include <gtest/gtest.h>
@@ -37,6 +36,7 @@ TEST(PageSetup, StandardPapersSetCodeScaleAndOffsetsAfterTheOrientation)
         EXPECT_EQ(t.c.canvas.TopMargin, pc.top) << pc.paperKind;
         EXPECT_EQ(t.printer().log, QStringList({QStringLiteral("orientation 2"), QStringLiteral("paper %1").arg(pc.code)}));
         EXPECT_TRUE(t.box->shown.empty());
+        EXPECT_EQ(t.c.existingWindow(), nullptr);   // the set-up needs no report window
     }
 }
 

@@ -291,15 +291,49 @@ void AddExtraTables(json& t, const AContext& a)
     t["AExtraTable2"] = DayTable(1, a.days, [](int, int) { return std::string(); });
 }
 
+// The station's history, coded as the back cover reads it ("code/date/fields"). Between
+// them the stations carry every change code, so every sentence appears on some back cover;
+// 58362 has enough wide records for the two-block layout.
+std::vector<json> StationHistory(const Station& s)
+{
+    std::vector<json> r{""};   // element 0 is not read
+    auto add = [&](std::initializer_list<const char*> records) { r.insert(r.end(), records.begin(), records.end()); };
+    if (s.number == "54511") {
+        add({"10/4", "11/守班", "01/0301/北郊", "02/0305/54511", "03/0310/基本站", "04/0315/北京市气象局",
+             "BB/0301/自动站与人工站并行观测。", "12/0320-0325/仪器检定期间部分要素以备份仪器观测。",
+             "13/0301/未定义代码的记录不印出。"});
+    } else if (s.number == "57494") {
+        add({"10/24/24小时连续观测", "05/0301/3037N/11408E/231/江滨市东湖路18号/东湖/1200;NE",
+             "05/0302/3037N/11408E/231/江滨市东湖路18号//800", "55/0310//////", "55/0311///233",
+             "55/0312/3037N/11408E/233", "55/0313/3037N/11408E/233/江滨市东湖路20号/东湖",
+             "55/0314///233/江滨市东湖路20号", "55/0315/3038N"});
+    } else if (s.number == "50953") {
+        add({"10/24", "11/守班", "00/454530/1264630", "06/0305/西北/楼房/12/30/150", "07/0301/电线积冰",
+             "77/0301/冻土", "08/0315/蒸发/E601B型蒸发器", "08/0316/风向风速/EL型电接风向风速计/105/0",
+             "08/0317/风向风速/EN型测风数据处理仪/105/125", "09/0101/北京时"});
+    } else if (s.number == "58362") {
+        add({"10/4", "11/守班"});
+        for (int day = 1; day <= 18; ++day) {
+            static const char* const wide = "/本站对观测场周边环境进行了例行检查，各项仪器设备运行正常，记录完整可靠。";
+            r.push_back("BB/03" + std::string(day < 10 ? "0" : "") + std::to_string(day) + wide);
+        }
+    } else {
+        add({"BB/0301/自动站与人工站并行观测。", "12/0301-0315/自动站单轨运行试验。", "ZZ/0320/未定义代码。"});
+    }
+    return r;
+}
+
 void AddBackCoverTexts(json& t, const AContext& a)
 {
     const std::string m = std::to_string(a.s.month);
-    t["ABackCoverNotes"] = List(0, {"", "0" + m + "07/" + m + "月7日大风,最大风速12.4m/s。",
-                                    "0" + m + "21/" + m + "月21日出现轻雾,能见度0.6km。", "8888"});
+    // Notes are "k/date/text": the running number, the date cell's text, the note.
+    t["ABackCoverNotes"] = List(0, {"", "1/7/" + m + "月7日大风,最大风速12.4米每秒。",
+                                    "2/12-14/" + m + "月12日至14日连续出现轻雾,早晨能见度最低0.6km,"
+                                        "对交通有一定影响,午后逐渐消散,其余时段天气平稳。",
+                                    "3/21/" + m + "月21日出现轻雾,能见度0.6km。", "8888", "4/30/不印出的纪要。"});
     t["AClimateSummary"] = List(0, {"", "1/本月气温偏高,降水偏少。",
                                     "2/上旬多晴好天气,中旬有一次明显降温过程,下旬气温回升较快。", "3/"});
-    t["AStationChanges"] = List(0, {"", "10/4", "11/守班", "08/0315/蒸发/E601B型蒸发器/3/0",
-                                    "55/0320//////", "BB/0301/自动站与人工站并行观测。"});
+    t["AStationChanges"] = List(0, StationHistory(a.s));
 }
 
 }  // namespace

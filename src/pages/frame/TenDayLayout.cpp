@@ -90,10 +90,10 @@ void TenDayLayout::PrintColumnLabels(Component& c, const QStringList& labels, in
     const int count = std::min(static_cast<int>(labels.size()), columnCount);
     for (int col = 0; col < count; ++col) {
         if (firstTwoTierColumn >= 0 && col >= firstTwoTierColumn)
-            cv.PrintCell(-1, labels[col], twoTierWidth > 0 ? twoTierWidth : columnWidth,
+            cv.PrintCell(Border::Framed, labels[col], twoTierWidth > 0 ? twoTierWidth : columnWidth,
                          rowOrigin - BandTop, columnX(col), BandTop, 0);
         else
-            cv.PrintCell(-1, labels[col], columnWidth, 400, columnX(col), lowerTier, 0);
+            cv.PrintCell(Border::Framed, labels[col], columnWidth, 400, columnX(col), lowerTier, 0);
     }
 }
 
@@ -150,7 +150,7 @@ double TenDayLayout::PrintExtremeCells(Component& c, const QStringList& cells,
 {
     double x = extremesOrigin.value_or(cellOrigin);
     for (qsizetype k = 0; k < cells.size() && k < static_cast<qsizetype>(widths.size()); ++k) {
-        c.canvas.PrintCell(-1, cells[k], widths[k], RowHeight, x, extremesRowY(), 0);
+        c.canvas.PrintCell(Border::Framed, cells[k], widths[k], RowHeight, x, extremesRowY(), 0);
         x += widths[k];
     }
     return x;

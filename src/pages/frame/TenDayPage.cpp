@@ -14,13 +14,13 @@ void DrawColumnHeadings(Component& c, const TenDayPage& page)
     l.DrawHeadingBandRules(c, page.headingRules);
     cv.SetFont(11, 1);
     PrintPageHeading(c);
-    cv.PrintCell(-1, page.title, page.titleWidth.value_or(24 * l.columnWidth), 400,
+    cv.PrintCell(Border::Framed, page.title, page.titleWidth.value_or(24 * l.columnWidth), 400,
                  page.titleX.value_or(l.cellOrigin), TenDayLayout::BandTop, 0);
     if (page.headingCells) {
         page.headingCells();
         return;
     }
-    cv.PrintCell(-1, QStringLiteral("平  均"), page.meanHeadingWidth, 400, page.meanHeadingX,
+    cv.PrintCell(Border::Framed, QStringLiteral("平  均"), page.meanHeadingWidth, 400, page.meanHeadingX,
                  TenDayLayout::BandTop, 0);
     l.PrintColumnLabels(c, page.columnLabels, page.firstTwoTierColumn, page.twoTierWidth);
 }
@@ -30,15 +30,15 @@ void DrawBody(Component& c, const TenDayPage& page)
     Canvas& cv = c.canvas;
     const TenDayLayout& l = page.layout;
     cv.SetFont(9, 1);
-    cv.TextAlign = 2;
+    cv.TextAlign = Align::Right;
     l.ForEachDayRow(c, page.dayRow);
     l.PrintBlankDays(c);
     l.ForEachStatisticsRow([&](int period, double y) {
-        cv.TextAlign = 2;
+        cv.TextAlign = Align::Right;
         page.statisticsRow(period, y);
     });
 
-    cv.TextAlign = 0;
+    cv.TextAlign = Align::Centre;
     cv.SetFont(11, 1);
     if (page.bottomRow)
         page.bottomRow();
@@ -54,7 +54,7 @@ void DrawBody(Component& c, const TenDayPage& page)
 
 void DrawTenDayPage(Component& c, const TenDayPage& page)
 {
-    c.canvas.TextAlign = 0;
+    c.canvas.TextAlign = Align::Centre;
     DrawInPasses(c, page.panes, [&](Pass pass) {
         switch (pass) {
         case Pass::Corner:

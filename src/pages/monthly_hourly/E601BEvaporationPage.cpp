@@ -80,7 +80,7 @@ TenDayPage EvaporationPage(Component& c, std::int16_t pageVariant)
         QString& total = c.tables.ADekadStat(period, DekadTotalItem);
         FormatTwoDigits(total);
         l.PrintValue(c, total, TotalColumn, y);
-        cv.TextAlign = 0;
+        cv.TextAlign = Align::Centre;
         for (int column = 0; column < HourColumns; ++column)
             l.PrintValue(c, QStringLiteral("---"), column, y);
     };

@@ -83,27 +83,27 @@ void DrawHeadingBand(Component& c)
 
     cv.SetFont(11, 1);
     PrintPageHeading(c);
-    cv.PrintCell(-1, QStringLiteral("定时降水量(0.1mm)"), 4000, 600, 1500, BandTop);
+    cv.PrintCell(Border::Framed, QStringLiteral("定时降水量(0.1mm)"), 4000, 600, 1500, BandTop);
     const QStringList precipitation = {QStringLiteral("20-8"), QStringLiteral("8-20"), QStringLiteral("合  计"),
                                        QStringLiteral("8-8")};
     for (int j = 0; j < precipitation.size(); ++j)
-        cv.PrintCell(-1, precipitation[j], ColumnWidth, 300, 1500 + ColumnWidth * j, 910);
-    cv.PrintCell(-1, QStringLiteral("蒸发量(0.1mm)"), 2000, 600, 5500, BandTop);
-    cv.PrintCell(-1, QStringLiteral("小  型"), ColumnWidth, 300, 5500, 910);
-    cv.PrintCell(-1, QStringLiteral("E601B"), ColumnWidth, 300, 6500, 910);
-    cv.PrintWrappedText(-1, ColumnWidth, 900, SnowDepthX, BandTop, QStringLiteral("雪深  (cm)"), 450, 4);
+        cv.PrintCell(Border::Framed, precipitation[j], ColumnWidth, 300, 1500 + ColumnWidth * j, 910);
+    cv.PrintCell(Border::Framed, QStringLiteral("蒸发量(0.1mm)"), 2000, 600, 5500, BandTop);
+    cv.PrintCell(Border::Framed, QStringLiteral("小  型"), ColumnWidth, 300, 5500, 910);
+    cv.PrintCell(Border::Framed, QStringLiteral("E601B"), ColumnWidth, 300, 6500, 910);
+    cv.PrintWrappedText(Border::Framed, ColumnWidth, 900, SnowDepthX, BandTop, QStringLiteral("雪深  (cm)"), 450, 4);
     PrintSnowPressureHeading(c, ColumnWidth, 900, SnowPressureX, BandTop, 450);
     cv.SetFont(11, 1);
-    cv.PrintCell(-1, QStringLiteral("电   线   积   冰"), 10000, 300, IcingX, BandTop);
-    cv.PrintWrappedText(-1, ColumnWidth, 600, IcingX, 610, QStringLiteral("现象符号"), 300, 2);
-    cv.PrintCell(-1, QStringLiteral("南   北"), 3000, 300, NorthSouthX, 610);
-    cv.PrintCell(-1, QStringLiteral("东   西"), 3000, 300, EastWestX, 610);
+    cv.PrintCell(Border::Framed, QStringLiteral("电   线   积   冰"), 10000, 300, IcingX, BandTop);
+    cv.PrintWrappedText(Border::Framed, ColumnWidth, 600, IcingX, 610, QStringLiteral("现象符号"), 300, 2);
+    cv.PrintCell(Border::Framed, QStringLiteral("南   北"), 3000, 300, NorthSouthX, 610);
+    cv.PrintCell(Border::Framed, QStringLiteral("东   西"), 3000, 300, EastWestX, 610);
     const QStringList measures = {QStringLiteral("直径(mm)"), QStringLiteral("厚度(mm)"), QStringLiteral("重量(g/m)")};
     for (int j = 0; j < 6; ++j)
-        cv.PrintCell(-1, measures[j % 3], ColumnWidth, 300, NorthSouthX + ColumnWidth * j, 910);
-    cv.PrintWrappedText(-1, ColumnWidth, 600, IcingTemperatureX, 610, QStringLiteral("气温    (0.1℃)"), 300, 6);
-    cv.PrintCell(-1, QStringLiteral("风向"), ColumnWidth, 600, IcingDirectionX, 610);
-    cv.PrintWrappedText(-1, ColumnWidth, 600, IcingSpeedX, 610, QStringLiteral("风速      (0.1m/s)"), 300, 8);
+        cv.PrintCell(Border::Framed, measures[j % 3], ColumnWidth, 300, NorthSouthX + ColumnWidth * j, 910);
+    cv.PrintWrappedText(Border::Framed, ColumnWidth, 600, IcingTemperatureX, 610, QStringLiteral("气温    (0.1℃)"), 300, 6);
+    cv.PrintCell(Border::Framed, QStringLiteral("风向"), ColumnWidth, 600, IcingDirectionX, 610);
+    cv.PrintWrappedText(Border::Framed, ColumnWidth, 600, IcingSpeedX, 610, QStringLiteral("风速      (0.1m/s)"), 300, 8);
 }
 
 void DrawRowHeadings(Canvas& cv)
@@ -133,7 +133,7 @@ void DrawBody(Component& c, std::int16_t pageVariant)
     };
 
     cv.SetFont(9, 1);
-    cv.TextAlign = 2;
+    cv.TextAlign = Align::Right;
     // Precipitation: 20-8, 8-20, the 20-20 total and the 8-8 amount.
     rows.forEachDay(days, [&](int d, double y) {
         for (int item = 1; item <= 3; ++item)
@@ -178,7 +178,7 @@ void DrawBody(Component& c, std::int16_t pageVariant)
     const int icingMaxima[] = {47, 48, 49, 51, 52, 53, 55, 56, 57};
     for (int j = 0; j < 9; ++j)
         cell(t.AMonthStat(icingMaxima[j]), NorthSouthX + ColumnWidth * j, ExtremesY);
-    cv.TextAlign = 0;
+    cv.TextAlign = Align::Centre;
     cell(QStringLiteral("--"), IcingX, DatesY);
     cell(t.AMonthStat(50), NorthSouthX, DatesY, 3000);
     cell(t.AMonthStat(54), EastWestX, DatesY, 3000);
@@ -197,7 +197,7 @@ void DrawBody(Component& c, std::int16_t pageVariant)
                                 QStringLiteral("一日最大降水量"), QStringLiteral("最长连续降水日数"),
                                 QStringLiteral("最长连续无降水日数")};
     for (int g = 0; g < groups.size(); ++g)
-        cv.PrintCell(-1, groups[g], groupW[g], RowHeight, groupX[g], TableBottom);
+        cv.PrintCell(Border::Framed, groups[g], groupW[g], RowHeight, groupX[g], TableBottom);
     FormatSpellDates(c, t.AMonthStat(WetSpellDates));
     FormatSpellDates(c, t.AMonthStat(DrySpellDates));
     std::vector<int> widths(6, 750);
@@ -206,8 +206,8 @@ void DrawBody(Component& c, std::int16_t pageVariant)
     const std::vector<int> xs = RunningX(0, widths);
     const QStringList labels = CommaList(BottomLabels);
     for (int j = 0; j < labels.size(); ++j) {
-        cv.PrintCell(-1, labels[j], widths[j], RowHeight, xs[j], BottomLabelY);
-        cv.PrintCell(-1, t.AMonthStat(FirstBottomItem + j), widths[j], RowHeight, xs[j], BottomValueY);
+        cv.PrintCell(Border::Framed, labels[j], widths[j], RowHeight, xs[j], BottomLabelY);
+        cv.PrintCell(Border::Framed, t.AMonthStat(FirstBottomItem + j), widths[j], RowHeight, xs[j], BottomValueY);
     }
 
     // The snow and icing columns have no ten-day values.

@@ -63,24 +63,24 @@ void DrawColumnHeadings(Component& c, std::int16_t pageVariant)
 
     cv.SetFont(11, 1);
     PrintPageHeading(c);
-    cv.PrintCell(-1, CommaItem(Headings, pageVariant), PageRight - DateWidth, 400, DateWidth, BandTop);
+    cv.PrintCell(Border::Framed, CommaItem(Headings, pageVariant), PageRight - DateWidth, 400, DateWidth, BandTop);
     const QStringList hours = CutPieces(HourLabels, 2, 24);
     for (int i = 0; i < 24; ++i) {
         cv.SetFont(11, 1);
-        cv.PrintCell(-1, hours[i], ColumnWidth, 400, ColumnX(i), LabelTop);
+        cv.PrintCell(Border::Framed, hours[i], ColumnWidth, 400, ColumnX(i), LabelTop);
         cv.SetFont(10, 1);
-        cv.PrintCell(-1, QStringLiteral("向 速"), ColumnWidth, 400, ColumnX(i), CaptionTop);
+        cv.PrintCell(Border::Framed, QStringLiteral("向 速"), ColumnWidth, 400, ColumnX(i), CaptionTop);
     }
     cv.SetFont(11, 1);
-    cv.PrintCell(-1, QStringLiteral("平均风速"), 2 * ColumnWidth, 400, MeansX, LabelTop);
-    cv.PrintCell(-1, QStringLiteral("4次"), ColumnWidth, 400, MeansX, CaptionTop);
-    cv.PrintCell(-1, QStringLiteral("24次"), ColumnWidth, 400, MeansX + ColumnWidth, CaptionTop);
-    cv.PrintCell(-1, QStringLiteral("最大风速"), 3 * ColumnWidth, 400, MaximumX, LabelTop);
-    cv.PrintCell(-1, QStringLiteral("极大风速"), 3 * ColumnWidth, 400, ExtremeX, LabelTop);
+    cv.PrintCell(Border::Framed, QStringLiteral("平均风速"), 2 * ColumnWidth, 400, MeansX, LabelTop);
+    cv.PrintCell(Border::Framed, QStringLiteral("4次"), ColumnWidth, 400, MeansX, CaptionTop);
+    cv.PrintCell(Border::Framed, QStringLiteral("24次"), ColumnWidth, 400, MeansX + ColumnWidth, CaptionTop);
+    cv.PrintCell(Border::Framed, QStringLiteral("最大风速"), 3 * ColumnWidth, 400, MaximumX, LabelTop);
+    cv.PrintCell(Border::Framed, QStringLiteral("极大风速"), 3 * ColumnWidth, 400, ExtremeX, LabelTop);
     cv.SetFont(10, 1);
     const QStringList captions = CutPieces(ExtremeCaptions, 3, 6);
     for (int j = 0; j < 6; ++j)
-        cv.PrintCell(-1, captions[j], ColumnWidth, 400, MaximumX + ColumnWidth * j, CaptionTop);
+        cv.PrintCell(Border::Framed, captions[j], ColumnWidth, 400, MaximumX + ColumnWidth * j, CaptionTop);
 }
 
 void DrawRowHeadings(Canvas& cv)
@@ -93,7 +93,7 @@ void DrawRowHeadings(Canvas& cv)
     cv.DrawHorizontalLine(0, TableBottom, 1030, lw);
     cv.SetFont(11, 1);
     Days.printDayLabels(cv, 0, DateWidth, cv.ShowGridLines);
-    cv.PrintWrappedText(-1, DateWidth, 2 * RowHeight, 0, MonthRowY, QStringLiteral("月平均或极值"), RowHeight, 3);
+    cv.PrintWrappedText(Border::Framed, DateWidth, 2 * RowHeight, 0, MonthRowY, QStringLiteral("月平均或极值"), RowHeight, 3);
 }
 
 // A month without any maximum (or extreme) wind has every day's value set to "/" and its
@@ -118,7 +118,7 @@ bool IsAsciiDigit(QChar ch) { return ch >= u'0' && ch <= u'9'; }
 // the block centred in an empty cell; any other text as it stands.
 void PrintWindTime(Canvas& cv, const QString& time, double x, double y)
 {
-    cv.TextAlign = 0;
+    cv.TextAlign = Align::Centre;
     const bool hourAndMinute = time.size() == 4 && IsAsciiDigit(time[0]) && IsAsciiDigit(time[1]);
     cv.PrintCell(cv.ShowGridLines, hourAndMinute ? QString() : time, ColumnWidth, RowHeight, x, y);
     if (!hourAndMinute)
@@ -137,9 +137,9 @@ void PrintWind(Canvas& cv, const QString& value, const QString& time, double x, 
     const int grid = cv.ShowGridLines;
     QString speed = GetField(value, QStringLiteral("/"), 1);
     FormatTwoDigits(speed);
-    cv.TextAlign = 2;
+    cv.TextAlign = Align::Right;
     cv.PrintCell(grid, speed, ColumnWidth, RowHeight, x, y);
-    cv.TextAlign = 1;
+    cv.TextAlign = Align::Left;
     cv.PrintCell(grid, WindDirectionName(GetField(value, QStringLiteral("/"), 2)), ColumnWidth, RowHeight,
                  x + ColumnWidth, y);
     PrintWindTime(cv, time, x + 2 * ColumnWidth, y);
@@ -148,17 +148,17 @@ void PrintWind(Canvas& cv, const QString& value, const QString& time, double x, 
 // The month's wind at x: speed and direction on the first line, its date on the second.
 void PrintMonthWind(Canvas& cv, const TextList& m, int first, double x)
 {
-    cv.TextAlign = 2;
-    cv.PrintCell(-1, m(first), ColumnWidth, RowHeight, x, MonthRowY);
-    cv.TextAlign = 1;
-    cv.PrintCell(-1, m(first + 1), ColumnWidth, RowHeight, x + ColumnWidth, MonthRowY);
-    cv.TextAlign = 0;
-    cv.PrintCell(-1, QStringLiteral("----"), ColumnWidth, RowHeight, x + 2 * ColumnWidth, MonthRowY);
+    cv.TextAlign = Align::Right;
+    cv.PrintCell(Border::Framed, m(first), ColumnWidth, RowHeight, x, MonthRowY);
+    cv.TextAlign = Align::Left;
+    cv.PrintCell(Border::Framed, m(first + 1), ColumnWidth, RowHeight, x + ColumnWidth, MonthRowY);
+    cv.TextAlign = Align::Centre;
+    cv.PrintCell(Border::Framed, QStringLiteral("----"), ColumnWidth, RowHeight, x + 2 * ColumnWidth, MonthRowY);
     const QString& day = m(first + 2);
     if (day.endsWith(u'天'))
-        cv.PrintCell(-1, day, 3 * ColumnWidth, RowHeight, x, MonthDatesY);
+        cv.PrintCell(Border::Framed, day, 3 * ColumnWidth, RowHeight, x, MonthDatesY);
     else if (!day.isEmpty())
-        cv.PrintCell(-1, day + u'日' + m(first + 3) + u'时' + m(first + 4) + u'分', 3 * ColumnWidth, RowHeight, x,
+        cv.PrintCell(Border::Framed, day + u'日' + m(first + 3) + u'时' + m(first + 4) + u'分', 3 * ColumnWidth, RowHeight, x,
                      MonthDatesY);
 }
 
@@ -177,14 +177,14 @@ void DrawBody(Component& c, std::int16_t pageVariant)
             FormatTwoDigits(wind);
             cv.PrintCell(grid, FormatWind(wind), ColumnWidth, RowHeight, ColumnX(h - 1), y, 1);
         }
-        cv.TextAlign = 2;
+        cv.TextAlign = Align::Right;
         cv.PrintCell(grid, t.ADailyStat(d, 18), ColumnWidth, RowHeight, MeansX, y);
         cv.PrintCell(grid, t.ADailyStat(d, 19), ColumnWidth, RowHeight, MeansX + ColumnWidth, y);
-        cv.TextAlign = 0;
+        cv.TextAlign = Align::Centre;
     });
     PrintBlankDayRows(c, static_cast<std::int16_t>(MonthRowY), static_cast<std::int16_t>(DateWidth),
                       static_cast<std::int16_t>(ColumnWidth), static_cast<std::int16_t>(RowHeight), ValueColumns);
-    cv.TextAlign = 0;
+    cv.TextAlign = Align::Centre;
 
     MarkMonthWithoutWind(t.AMaxWind, days, MaximumItem);
     MarkMonthWithoutWind(t.AMaxWind, days, ExtremeItem);
@@ -205,9 +205,9 @@ void DrawBody(Component& c, std::int16_t pageVariant)
     cv.DrawHorizontalLine(0, TableBottom, PageRight, lw);
 
     for (int e = 1; e <= 26; ++e) {
-        cv.TextAlign = 2;
+        cv.TextAlign = Align::Right;
         cv.PrintCell(grid, t.AWind10MinMonthRow(e), ColumnWidth, RowHeight, ColumnX(e - 1), MonthRowY);
-        cv.TextAlign = 0;
+        cv.TextAlign = Align::Centre;
         cv.PrintCell(grid, QStringLiteral("--"), ColumnWidth, RowHeight, ColumnX(e - 1), MonthDatesY);
     }
 

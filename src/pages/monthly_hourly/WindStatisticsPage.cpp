@@ -53,8 +53,8 @@ void DrawCorner(Canvas& cv)
 {
     const int lw = cv.LineWeight;
     cv.SetFont(9, 1);
-    cv.PrintCell(-1, QStringLiteral("风向"), DirectionWidth, RowHeight, 0, CaptionTop);
-    cv.PrintCell(-1, QStringLiteral("项目"), ItemWidth, RowHeight, ItemX, CaptionTop);
+    cv.PrintCell(Border::Framed, QStringLiteral("风向"), DirectionWidth, RowHeight, 0, CaptionTop);
+    cv.PrintCell(Border::Framed, QStringLiteral("项目"), ItemWidth, RowHeight, ItemX, CaptionTop);
     cv.DrawHorizontalLine(0, BandTop, 1190, lw);
     cv.DrawHorizontalLine(0, TableTop, 1190, lw);
     cv.DrawVerticalLine(0, BandTop, TableTop, lw);
@@ -74,14 +74,14 @@ void DrawColumnCaptions(Component& c)
     cv.SetFont(11, 1);
     PrintPageHeading(c);
     cv.SetFont(8, 1);
-    cv.PrintCell(0, QStringLiteral("风  的  统  计  (二 分 钟 平 均)"), 24 * ColumnWidth, RowHeight, HourOrigin, BandTop);
-    cv.PrintCell(-1, QStringLiteral("4   次"), 3 * ColumnWidth, RowHeight, MonthOf4X, BandTop);
-    cv.PrintCell(-1, QStringLiteral("24   次"), 3 * ColumnWidth, RowHeight, MonthOf24X, BandTop);
+    cv.PrintCell(Border::None, QStringLiteral("风  的  统  计  (二 分 钟 平 均)"), 24 * ColumnWidth, RowHeight, HourOrigin, BandTop);
+    cv.PrintCell(Border::Framed, QStringLiteral("4   次"), 3 * ColumnWidth, RowHeight, MonthOf4X, BandTop);
+    cv.PrintCell(Border::Framed, QStringLiteral("24   次"), 3 * ColumnWidth, RowHeight, MonthOf24X, BandTop);
     const QStringList hours = CommaList(HourLabels);
     const QStringList months = CommaList(MonthLabels);
     for (int i = 0; i < 30; ++i) {
         cv.SetFont(i < 24 ? 10 : 8, 1);
-        cv.PrintCell(-1, i < 24 ? hours[i] : months[i - 24], ColumnWidth, RowHeight, HourOrigin + ColumnWidth * i,
+        cv.PrintCell(Border::Framed, i < 24 ? hours[i] : months[i - 24], ColumnWidth, RowHeight, HourOrigin + ColumnWidth * i,
                      CaptionTop);
     }
 }
@@ -119,7 +119,7 @@ void PrintMonthBlock(Component& c, int d)
     const double y0 = DirectionY(d);
     for (double x : {MonthOf4X, MonthOf24X}) {
         const int sums = x == MonthOf4X ? 25 : 27;
-        cv.PrintCell(-1, QStringLiteral("月最大"), ColumnWidth, RowHeight, x, y0 + 2 * RowHeight);
+        cv.PrintCell(Border::Framed, QStringLiteral("月最大"), ColumnWidth, RowHeight, x, y0 + 2 * RowHeight);
         cv.PrintCell(grid, s(sums, d, 1), ColumnWidth, RowHeight, x, y0);
         cv.PrintCell(grid, s(sums, d, 2), ColumnWidth, RowHeight, x, y0 + RowHeight);
         cv.PrintCell(grid, s(sums, d, 3), ColumnWidth, RowHeight, x + ColumnWidth, y0 + 2 * RowHeight);
@@ -154,7 +154,7 @@ void DrawBody(Component& c, std::int16_t pageVariant)
     const QStringList bottom = {QStringLiteral("月最多风向(4次)"), m(61), QStringLiteral("频率"), m(62),
                                 QStringLiteral("月最多风向(24次)"), m(63), QStringLiteral("频率"), m(64)};
     for (int j = 0; j < bottom.size(); ++j)
-        cv.PrintCell(-1, bottom[j], 2437, RowHeight, 2437.0 * j, BottomRowY);
+        cv.PrintCell(Border::Framed, bottom[j], 2437, RowHeight, 2437.0 * j, BottomRowY);
 
     for (int k = 1; k <= Directions; ++k)
         cv.DrawHorizontalLine(0, TableTop + BandHeight * k, PageRight, lw - 1);

@@ -1,7 +1,7 @@
 // The parts of the page frame that the later daily, radiation and yearly pages build on:
 // collapsed preview panes, page numbers from a list, the day grid and rule drawing.
 
-#include "pages/monthly_daily/DailyPageTestSupport.h"
+#include "support/PageTestSupport.h"
 #include "pages/frame/LayoutLiterals.h"
 #include "pages/frame/RowLayouts.h"
 #include "toolkit/PageFrame.h"

@@ -1,6 +1,6 @@
 #include "pages/monthly_daily/PressureTemperatureHumidityPage.h"
 
-#include "pages/monthly_daily/DailyPageTestSupport.h"
+#include "support/PageTestSupport.h"
 
 using namespace tabulon;
 using namespace tabulon::testing;
@@ -219,4 +219,76 @@ TEST_F(PressureTemperatureHumidityPage, LowerBlocksPentadsFillersAndExtremes)
         EXPECT_EQ(filler.text, QStringLiteral("---")) << y;
         EXPECT_EQ(filler.textAlign, 2) << y;
     }
+}
+
+namespace {
+
+// Six element blocks of 561-twip columns from x 1000; day rows in three blocks of 320.
+double ColumnX(int column) { return 1000 + 561 * (column - 1); }
+double DayY(int day)
+{
+    const int block = std::min((day - 1) / 10, 2);
+    return std::array<double, 3>{1110, 4630, 8150}[block] + 320 * (day - 1 - 10 * block);
+}
+const std::array<double, 4> StatisticsY{4310, 7830, 11670, 11990};
+constexpr double ExtremesY = 12310;
+constexpr double DatesY = 12630;
+
+QStringList Repeated(const char* text, int n) { return QStringList(n, QString::fromUtf8(text)); }
+
+}  // namespace
+
+TEST_F(PressureTemperatureHumidityPage, WholePageOverPositionCodedTables)
+{
+    ReportTables& t = c.tables;
+    const test::PositionCodedTables codes = positionCoded();
+    const auto month = [&](int item) { return codes(t.AMonthStat, item); };
+    CanvasCallRecorder rec(c.canvas);
+    PrintPressureTemperatureHumidity(c);
+
+    test::PageExpectation page(codes);
+    for (int d = 1; d <= 31; ++d) {
+        const auto four = [&](const TextTable& table) {
+            return QStringList{codes(table, d, 1), codes(table, d, 2), codes(table, d, 3), codes(table, d, 4)};
+        };
+        const auto daily = [&](int item) { return codes(t.ADailyStat, d, item); };
+        page.row(DayY(d), ColumnX(1), 561,
+                 four(t.AStationPressure) << daily(1) << codes(t.AStationPressure, d, 5)
+                                          << codes(t.AStationPressure, d, 6)
+                                          << four(t.AAirTemperature) << daily(3) << codes(t.AAirTemperature, d, 5)
+                                          << codes(t.AAirTemperature, d, 6)
+                                          << four(t.AWetBulb) << four(t.AVapourPressure) << daily(5)
+                                          << four(t.ARelativeHumidity) << daily(7) << codes(t.ARelativeHumidity, d, 5)
+                                          << four(t.ADewPoint));
+    }
+    for (int p = 1; p <= 4; ++p) {
+        const auto dekad = [&](int first, int n) {
+            QStringList items;
+            for (int k = first; k < first + n; ++k)
+                items << codes(t.ADekadStat, p, k);
+            return items;
+        };
+        const double y = StatisticsY[p - 1];
+        page.row(y, ColumnX(1), 561, dekad(1, 7) << dekad(29, 7));
+        if (p <= 2)
+            page.row(y, ColumnX(15), 561, Repeated("---", 4));
+        page.row(y, ColumnX(19), 561, dekad(57, 5) << dekad(83, 5) << Repeated("---", 5));
+    }
+    // The pentad mean temperatures under their caption in the wet-bulb block.
+    page.cell(ColumnX(15), 11670, QStringLiteral("候平均气温"));
+    for (int n = 1; n <= 6; ++n)
+        page.row(11990 + 320 * ((n - 1) % 3), ColumnX(15) + 1122 * ((n - 1) / 3), 561,
+                 {QString::number(n), month(8 + n)});
+    // Month extremes and their dates.
+    page.row(ExtremesY, ColumnX(1), 561, Repeated("---", 5) << month(1) << month(3) << Repeated("---", 5)
+                                                            << month(5) << month(7));
+    page.row(DatesY, ColumnX(1), 561, Repeated("---", 5) << month(2) << month(4) << Repeated("---", 5)
+                                                         << month(6) << month(8));
+    page.row(ExtremesY, ColumnX(19), 701, {"最大", month(15), "最小", month(17)});
+    page.row(DatesY, ColumnX(19), 701, {"日期", month(16), "日期", month(18)});
+    page.row(ExtremesY, ColumnX(24), 561, Repeated("---", 5) << month(19) << Repeated("---", 4));
+    page.row(DatesY, ColumnX(24), 561, Repeated("---", 5) << month(20) << Repeated("---", 4));
+    page.only(1000, 1110, 19500, 12950);
+    EXPECT_TRUE(page.matches(rec));
+    EXPECT_TRUE(messages().shown.empty());
 }

@@ -1,5 +1,5 @@
 // The total- and low-cloud pages: 26 columns of 710 from 1040 and a class block below the month row.
-#include "pages/monthly_hourly/TenDayPageTestSupport.h"
+#include "support/PageTestSupport.h"
 #include "pages/monthly_hourly/TenDayRenderers.h"
 #include "pages/frame/TenDayLayout.h"
 #include "toolkit/Dispatcher.h"

@@ -1,6 +1,6 @@
 // The automatic evaporation page: hourly amounts and day totals in ten-day blocks with
 // their total rows, by the E601B mode letter.
-#include "pages/monthly_hourly/TenDayPageTestSupport.h"
+#include "support/PageTestSupport.h"
 #include "pages/monthly_hourly/WindEvaporationRenderers.h"
 
 namespace tabulon::test {
@@ -31,39 +31,31 @@ protected:
     }
     void mode(const QString& letter) { c.tables.AfileMode(12) = letter; }
     // The texts of the value cells in the row at y.
-    static QStringList rowTexts(const CanvasCallRecorder& rec, double y)
-    {
-        QStringList texts;
-        for (const CanvasCall& call : rec.ofKind(CanvasCall::Kind::PrintCell))
-            if (call.numbers[4] == y && call.numbers[3] >= 1000)
-                texts << call.text;
-        return texts;
-    }
+    static QStringList rowTexts(const CanvasCallRecorder& rec, double y) { return PageTest::rowTexts(rec, y, 1000); }
 };
 
 TEST_F(E601BEvaporationPageTest, WholePage)
 {
+    const PositionCodedTables codes = positionCoded();
+    const ATables& t = c.tables;
     CanvasCallRecorder rec(c.canvas);
     PrintE601BEvaporation(c, 2);
 
+    PageExpectation page(codes);
     for (int d = 1; d <= 31; ++d) {
-        SCOPED_TRACE(d);
-        for (int b = 1; b <= 25; ++b) {
-            const auto cell = cellsAt(rec, ColumnX(b - 1), DayY(d));
-            ASSERT_EQ(cell.size(), 1u) << b;
-            EXPECT_EQ(cell[0].toString(), QStringLiteral(R"c(PrintCell(-1, "%1.%2", 740, 330, %3, %4))c")
-                                              .arg(d).arg(b).arg(ColumnX(b - 1)).arg(DayY(d)));
-            EXPECT_EQ(cell[0].textAlign, 2);
-        }
+        QStringList row;
+        for (int b = 1; b <= 25; ++b)
+            row << codes(t.AEvaporationE601B, d, b);
+        page.row(DayY(d), 1000, 740, row);
     }
-    for (int p = 1; p <= 4; ++p) {
-        QStringList expected(24, QStringLiteral("---"));
-        expected << QStringLiteral("P%1.167").arg(p);
-        QStringList shown;
-        for (int column = 0; column < 25; ++column)
-            shown << cellText(rec, ColumnX(column), TotalsY[p - 1]);
-        EXPECT_EQ(shown, expected);
-    }
+    for (int p = 1; p <= 4; ++p)
+        page.row(TotalsY[p - 1], 1000, 740, QStringList(24, QStringLiteral("---")) << codes(t.ADekadStat, p, 167));
+    page.only(1000, 1110, 19500, 12660);
+    EXPECT_TRUE(page.matches(rec));
+    EXPECT_EQ(cellsAt(rec, 18760, DayY(31)).at(0).textAlign, Align::Right);
+    EXPECT_EQ(cellsAt(rec, 18760, 12330).at(0).textAlign, Align::Right);
+    EXPECT_EQ(cellsAt(rec, 1000, 12330).at(0).textAlign, Align::Centre);
+
     const QStringList labels = {"上旬计", "中旬计", "下旬计", "月合计"};
     for (int p = 0; p < 4; ++p)
         EXPECT_TRUE(rec.contains(QStringLiteral(R"c(PrintCell(-1, "%1", 1000, 330, 0, %2))c").arg(labels[p]).arg(TotalsY[p])));

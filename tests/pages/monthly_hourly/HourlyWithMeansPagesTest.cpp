@@ -1,6 +1,6 @@
 // The vapour-pressure and soil-temperature pages: cells from 1040 on a rule grid from 1020,
 // and the rows filled by the observation-mode letters.
-#include "pages/monthly_hourly/TenDayPageTestSupport.h"
+#include "support/PageTestSupport.h"
 #include "pages/monthly_hourly/TenDayRenderers.h"
 #include "pages/frame/TenDayLayout.h"
 

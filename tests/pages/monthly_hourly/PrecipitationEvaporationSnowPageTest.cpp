@@ -1,7 +1,7 @@
 // The fixed-time precipitation, evaporation, snow and icing page: day rows in ten-day
 // blocks with their ten-day and month rows, the icing cells, and the block of pentads,
 // day classes and spells below.
-#include "pages/monthly_hourly/TenDayPageTestSupport.h"
+#include "support/PageTestSupport.h"
 #include "pages/monthly_hourly/WindEvaporationRenderers.h"
 
 namespace tabulon::test {
@@ -51,60 +51,54 @@ protected:
     // The texts of the cells in the row at y from x on.
     static QStringList textsFrom(const CanvasCallRecorder& rec, double y, double fromX = 1500)
     {
-        QStringList texts;
-        for (const CanvasCall& call : rec.ofKind(CanvasCall::Kind::PrintCell))
-            if (call.numbers[4] == y && call.numbers[3] >= fromX)
-                texts << call.text;
-        return texts;
+        return rowTexts(rec, y, fromX);
     }
 };
 
 TEST_F(PrecipitationEvaporationSnowPageTest, WholePage)
 {
+    const PositionCodedTables codes = positionCoded();
+    const ATables& t = c.tables;
     CanvasCallRecorder rec(c.canvas);
     PrintPrecipitationEvaporationSnow(c, 2);
 
+    // A coded icing phenomenon is no icing code (a blank cell) and a coded icing wind has
+    // no "/" (two empty cells).
+    PageExpectation page(codes);
+    const QString blankSymbol = QStringLiteral(" ");
     for (int d = 1; d <= 31; ++d) {
-        SCOPED_TRACE(d);
-        const double y = DayY(d);
-        const QStringList expected = {
-            QStringLiteral("%1.1").arg(d),   QStringLiteral("%1.2").arg(d),   QStringLiteral("%1.3").arg(d),
-            QStringLiteral("%1.14").arg(d),  QStringLiteral("e%1.1").arg(d),  QStringLiteral("%1.25").arg(d),
-            QStringLiteral("s%1.1").arg(d),  QStringLiteral("s%1.2").arg(d),  QStringLiteral("i%1.2").arg(d),
-            QStringLiteral("i%1.3").arg(d),  QStringLiteral("i%1.4").arg(d),  QStringLiteral("i%1.5").arg(d),
-            QStringLiteral("i%1.6").arg(d),  QStringLiteral("i%1.7").arg(d),  QStringLiteral("i%1.8").arg(d),
-            QString::number(300 + d),        QString::number(d).rightJustified(2, u'0')};
-        QStringList shown;
-        for (double x = 1500; x < 19500; x += 1000)
-            if (x != 9500)   // the icing symbol cell is drawn by the symbol printer
-                shown << cellText(rec, x, y);
-        EXPECT_EQ(shown, expected);
-        EXPECT_EQ(cellsAt(rec, 18500, y).at(0).textAlign, 2);
+        QStringList row = {codes(t.APrecipitation, d, 1), codes(t.APrecipitation, d, 2), codes(t.APrecipitation, d, 3),
+                           codes(t.ADailyStat, d, 14),    codes(t.AEvaporation, d, 1),    codes(t.AEvaporationE601B, d, 25),
+                           codes(t.ASnow, d, 1),          codes(t.ASnow, d, 2),           blankSymbol};
+        for (int i = 2; i <= 8; ++i)
+            row << codes(t.AWireIcing, d, i);
+        row << QString() << QString();
+        page.row(DayY(d), 1500, 1000, row);
     }
     for (int p = 1; p <= 4; ++p) {
-        QStringList expected;
+        QStringList row;
         for (int k = 162; k <= 167; ++k)
-            expected << QStringLiteral("%1.%2").arg(p).arg(k);
-        QStringList shown;
-        for (int j = 0; j < 6; ++j)
-            shown << cellText(rec, 1500 + 1000 * j, PeriodY[p - 1]);
-        EXPECT_EQ(shown, expected) << p;
+            row << codes(t.ADekadStat, p, k);
+        if (p <= 2)
+            row << QStringList(12, QStringLiteral("---"));
+        page.row(PeriodY[p - 1], 1500, 1000, row);
     }
-    // Snow and icing: fillers in the first two ten-day rows, extremes and dates below.
-    for (int p = 1; p <= 2; ++p)
-        EXPECT_EQ(textsFrom(rec, PeriodY[p - 1], 7500), QStringList(12, QStringLiteral("---")));
-    EXPECT_EQ(textsFrom(rec, 11440, 7500),
-              (QStringList{"k42", "k44", " ", "k47", "k48", "k49", "k51", "k52", "k53", "k55", "k56", "k57"}));
-    EXPECT_EQ(textsFrom(rec, 11750, 7500), (QStringList{"k43", "k45", "--", "k50", "k54", "--", "--", "--"}));
-    EXPECT_TRUE(rec.contains(R"c(PrintCell(-1, "k50", 3000, 310, 10500, 11750))c"));
-    EXPECT_EQ(cellsAt(rec, 10500, 11750).at(0).textAlign, 0);
-    EXPECT_EQ(cellsAt(rec, 7500, 11750).at(0).textAlign, 2);
-
-    // Bottom block.
-    QStringList values;
+    const auto m = [&](int k) { return codes(t.AMonthStat, k); };
+    page.row(11440, 7500, 1000, {m(42), m(44), blankSymbol, m(47), m(48), m(49), m(51), m(52), m(53), m(55), m(56), m(57)});
+    page.row(11750, {7500, 8500, 9500, 10500, 13500, 16500, 17500, 18500},
+             {m(43), m(45), "--", m(50), m(54), "--", "--", "--"});
+    QStringList bottom;
     for (int k = 21; k <= 41; ++k)
-        values << QStringLiteral("k%1").arg(k);
-    EXPECT_EQ(textsFrom(rec, 12680, 0), values);
+        bottom << m(k);
+    page.row(12680, {0, 750, 1500, 2250, 3000, 3750, 4500, 5375, 6250, 7125, 8000, 8875, 9750, 10625, 11500, 12643,
+                     13786, 14929, 16072, 17215, 18358},
+             bottom);
+    page.only(1500, 1210, 19500, 12060).only(0, 12680, 19500, 12990);
+    EXPECT_TRUE(page.matches(rec));
+    EXPECT_EQ(cellsAt(rec, 16500, DayY(31)).at(0).textAlign, Align::Right);
+    EXPECT_EQ(cellsAt(rec, 7500, 11750).at(0).textAlign, Align::Right);
+    EXPECT_EQ(cellsAt(rec, 10500, 11750).at(0).textAlign, Align::Centre);
+    EXPECT_TRUE(rec.contains(QStringLiteral(R"c(PrintCell(-1, "%1", 3000, 310, 10500, 11750))c").arg(m(50))));
     EXPECT_TRUE(rec.contains(R"c(PrintCell(-1, "≥0.1", 875, 310, 4500, 12370))c"));
     EXPECT_TRUE(rec.contains(R"c(PrintCell(-1, "起止日期", 1143, 310, 18358, 12370))c"));
     EXPECT_TRUE(rec.contains(R"c(PrintCell(-1, "最长连续无降水日数", 2286, 310, 17215, 12060))c"));

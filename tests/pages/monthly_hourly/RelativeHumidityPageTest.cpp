@@ -1,5 +1,5 @@
 // The relative-humidity page: 27 columns of 684, means and minimum set off the label grid.
-#include "pages/monthly_hourly/TenDayPageTestSupport.h"
+#include "support/PageTestSupport.h"
 #include "pages/monthly_hourly/TenDayRenderers.h"
 
 namespace tabulon::test {
@@ -76,6 +76,40 @@ TEST_F(RelativeHumidityPageTest, ErrorIsReportedWithItsContext)
     PrintRelativeHumidity(c);
     ASSERT_EQ(boxes().shown.size(), 1u);
     EXPECT_EQ(boxes().shown[0].title, QStringLiteral("打印相对湿度"));
+}
+
+}  // namespace
+}  // namespace tabulon::test
+
+namespace tabulon::test {
+namespace {
+
+TEST_F(RelativeHumidityPageTest, WholePageOverPositionCodedTables)
+{
+    ATables& t = c.tables;
+    const PositionCodedTables codes = positionCoded();
+    CanvasCallRecorder rec(c.canvas);
+    PrintRelativeHumidity(c);
+
+    PageExpectation page(codes);
+    for (int d = 1; d <= 31; ++d) {
+        QStringList hours;
+        for (int hour = 1; hour <= 24; ++hour)
+            hours << codes(t.ARelativeHumidity, d, hour);
+        page.row(TenDayRowY(d), 1020, 684, hours);
+        page.row(TenDayRowY(d), {17448, 18132, 18816},
+                 {codes(t.ADailyStat, d, 7), codes(t.ADailyStat, d, 8), codes(t.ARelativeHumidity, d, 25)});
+    }
+    for (int p = 1; p <= 4; ++p) {
+        QStringList row;
+        for (int k = 1; k <= 26; ++k)
+            row << codes(t.ADekadStat, p, 82 + k);
+        page.row(TenDayStatisticsY(p), 1020, 684, row << QStringLiteral("---"));
+    }
+    page.row(TenDayExtremesY, 1020, 1368, {"最小", codes(t.AMonthStat, 19), "日期", codes(t.AMonthStat, 20)});
+    page.only(1020, 1110, 19500, 12990);
+    EXPECT_TRUE(page.matches(rec));
+    EXPECT_TRUE(boxes().shown.empty());
 }
 
 }  // namespace

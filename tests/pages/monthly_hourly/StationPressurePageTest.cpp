@@ -1,5 +1,5 @@
 // The station-pressure page: the ten-day frame drawn at full grain.
-#include "pages/monthly_hourly/TenDayPageTestSupport.h"
+#include "support/PageTestSupport.h"
 #include "pages/monthly_hourly/TenDayRenderers.h"
 
 namespace tabulon::test {
@@ -182,6 +182,43 @@ TEST_F(StationPressurePageTest, ShortTableIsReportedAndEndsThePage)
     EXPECT_FALSE(rec.withText("-1-").size());
     for (const JobSurface& s : panes.surfaces)
         EXPECT_EQ(s.endedJobs, 0);
+}
+
+}  // namespace
+}  // namespace tabulon::test
+
+namespace tabulon::test {
+namespace {
+
+TEST_F(StationPressurePageTest, WholePageOverPositionCodedTables)
+{
+    ATables& t = c.tables;
+    const PositionCodedTables codes = positionCoded();
+    CanvasCallRecorder rec(c.canvas);
+    PrintStationPressure(c);
+
+    PageExpectation page(codes);
+    for (int d = 1; d <= 31; ++d) {
+        QStringList row;
+        for (int hour = 1; hour <= 24; ++hour)
+            row << codes(t.AStationPressure, d, hour);
+        // 4-times mean, 24-times mean, maximum, minimum (mode "C": item 27).
+        row << codes(t.ADailyStat, d, 1) << codes(t.ADailyStat, d, 2) << codes(t.AStationPressure, d, 25)
+            << codes(t.AStationPressure, d, 27);
+        page.row(TenDayRowY(d), 1020, 660, row);
+    }
+    for (int p = 1; p <= 4; ++p) {
+        QStringList row;
+        for (int k = 1; k <= 28; ++k)
+            row << codes(t.ADekadStat, p, k);
+        page.row(TenDayStatisticsY(p), 1020, 660, row);
+    }
+    page.row(TenDayExtremesY, 1020, 1320,
+             {"最高", codes(t.AMonthStat, 1), "日期", codes(t.AMonthStat, 2), "最低", codes(t.AMonthStat, 3),
+              "日期", codes(t.AMonthStat, 4)});
+    page.only(1020, 1110, 19500, 12990);
+    EXPECT_TRUE(page.matches(rec));
+    EXPECT_TRUE(boxes().shown.empty());
 }
 
 }  // namespace

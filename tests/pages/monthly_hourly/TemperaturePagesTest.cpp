@@ -1,5 +1,5 @@
 // The air, ground and grass temperature pages.
-#include "pages/monthly_hourly/TenDayPageTestSupport.h"
+#include "support/PageTestSupport.h"
 #include "pages/monthly_hourly/TenDayRenderers.h"
 
 namespace tabulon::test {
@@ -178,6 +178,62 @@ TEST_F(TemperaturePagesTest, PreviewPanesAndErrorContext)
     PrintTemperature(c, 2, 2);
     ASSERT_EQ(boxes().shown.size(), 1u);
     EXPECT_EQ(boxes().shown[0].title, QStringLiteral("打印地面(0cm)温度"));
+}
+
+}  // namespace
+}  // namespace tabulon::test
+
+namespace tabulon::test {
+namespace {
+
+// Air (mode "A": minimum in item 26) and grass (minimum in item 27) over position codes:
+// each reads its own daily means, ten-day statistics and month extremes.
+TEST_F(TemperaturePagesTest, WholePagesOverPositionCodedTables)
+{
+    ATables& t = c.tables;
+    t.AfileMode(2) = QStringLiteral("A");
+    const PositionCodedTables codes = positionCoded();
+    const struct {
+        std::int16_t element;
+        const TextTable& values;
+        int minimumItem, meanOf4, meanOf24, dekadBase, monthExtremes;
+    } pages[] = {{1, t.AAirTemperature, 26, 3, 4, 28, 5}, {3, t.AGrassTemperature, 27, 20, 21, 193, 75}};
+    for (const auto& e : pages) {
+        SCOPED_TRACE(e.element);
+        CanvasCallRecorder rec(c.canvas);
+        PrintTemperature(c, e.element, 2);
+
+        PageExpectation page(codes);
+        for (int d = 1; d <= 31; ++d) {
+            QStringList row;
+            for (int hour = 1; hour <= 24; ++hour)
+                row << codes(e.values, d, hour);
+            row << codes(t.ADailyStat, d, e.meanOf4) << codes(t.ADailyStat, d, e.meanOf24)
+                << codes(e.values, d, 25) << codes(e.values, d, e.minimumItem);
+            page.row(TenDayRowY(d), 1020, 660, row);
+        }
+        for (int p = 1; p <= 4; ++p) {
+            QStringList row;
+            for (int k = 1; k <= 28; ++k)
+                row << codes(t.ADekadStat, p, e.dekadBase + k);
+            page.row(TenDayStatisticsY(p), 1020, 660, row);
+        }
+        const int m = e.monthExtremes;
+        page.row(TenDayExtremesY, {1020, 1680, 3000, 3660, 4980, 5640, 6960, 7620},
+                 {"最高", codes(t.AMonthStat, m), "日期", codes(t.AMonthStat, m + 1), "最低",
+                  codes(t.AMonthStat, m + 2), "日期", codes(t.AMonthStat, m + 3)});
+        if (e.element == 1) {
+            page.cell(8940, TenDayExtremesY, QStringLiteral("候平均气温(4次)"));
+            for (int n = 1; n <= 6; ++n)
+                page.row(TenDayExtremesY, 11580 + 1320 * (n - 1), 660,
+                         {QStringLiteral("候") + QString::number(n), codes(t.AMonthStat, 8 + n)});
+        } else {
+            page.row(TenDayExtremesY, {8940, 12900}, {"草面最低温度≤0.0℃日数", codes(t.AMonthStat, 79)});
+        }
+        page.only(1020, 1110, 19500, 12990);
+        EXPECT_TRUE(page.matches(rec));
+    }
+    EXPECT_TRUE(boxes().shown.empty());
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The ten-minute wind page: the day grid under a three-tier band, split wind cells, the
 // daily maximum and extreme wind with times written at the pen, and the month row.
-#include "pages/monthly_hourly/TenDayPageTestSupport.h"
+#include "support/PageTestSupport.h"
 #include "pages/monthly_hourly/WindEvaporationRenderers.h"
 #include "toolkit/Dispatcher.h"
 
@@ -49,48 +49,41 @@ protected:
 
 TEST_F(TenMinuteWindPageTest, WholePage)
 {
+    const PositionCodedTables codes = positionCoded();
+    const ATables& t = c.tables;
     CanvasCallRecorder rec(c.canvas);
     PrintTenMinuteWind(c, 2);
 
+    // A coded maximum has no "/": the whole text is the speed and the direction is empty;
+    // a coded time is not "HHMM" and prints as it stands.
+    PageExpectation page(codes);
     for (int d = 1; d <= 31; ++d) {
-        SCOPED_TRACE(d);
-        const double y = DayY(d);
-        for (int h = 1; h <= 24; ++h) {
-            const auto cell = cellsAt(rec, ColumnX(h - 1), y);
-            ASSERT_EQ(cell.size(), 1u) << h;
-            EXPECT_EQ(cell[0].toString(), QStringLiteral(R"c(PrintCell(-1, "N/%1", 590, 350, %2, %3, 1))c")
-                                              .arg(100 * d + h).arg(ColumnX(h - 1)).arg(y));
-        }
-        EXPECT_EQ(cellText(rec, 14780, y), QStringLiteral("D%1.18").arg(d));
-        EXPECT_EQ(cellText(rec, 15370, y), QStringLiteral("D%1.19").arg(d));
-        EXPECT_EQ(cellsAt(rec, 15370, y).at(0).textAlign, 2);
-        // Maximum: speed right-aligned, compass name left-aligned, time at the pen.
-        EXPECT_EQ(cellText(rec, 15960, y), QString::number(100 + d));
-        EXPECT_EQ(cellsAt(rec, 15960, y).at(0).textAlign, 2);
-        EXPECT_EQ(cellText(rec, 16550, y), QStringLiteral("E"));
-        EXPECT_EQ(cellsAt(rec, 16550, y).at(0).textAlign, 1);
-        EXPECT_EQ(cellText(rec, 17140, y), QString());
-        EXPECT_EQ(cellText(rec, 17730, y), QString::number(200 + d));
-        EXPECT_EQ(cellText(rec, 18320, y), QStringLiteral("W"));
-        const auto extremeTime = penTexts(18910, y);
-        ASSERT_EQ(extremeTime.size(), 2u);
-        EXPECT_EQ(extremeTime[0].text, QString::number(d % 24));
-        EXPECT_EQ(extremeTime[1].text, QString::number(d + 20));
+        QStringList row;
+        for (int h = 1; h <= 24; ++h)
+            row << codes(t.AWind10Min, d, h);
+        row << codes(t.ADailyStat, d, 18) << codes(t.ADailyStat, d, 19) << codes(t.AMaxWind, d, 1) << QString()
+            << codes(t.AMaxWind, d, 2) << codes(t.AMaxWind, d, 3) << QString() << codes(t.AMaxWind, d, 4);
+        page.row(DayY(d), 620, 590, row);
     }
-    for (int e = 1; e <= 26; ++e) {
-        const auto value = cellsAt(rec, ColumnX(e - 1), 12360);
-        ASSERT_EQ(value.size(), 1u);
-        EXPECT_EQ(value[0].text, QStringLiteral("M%1").arg(e));
-        EXPECT_EQ(value[0].textAlign, 2);
-        EXPECT_EQ(cellText(rec, ColumnX(e - 1), 12710), QStringLiteral("--"));
-    }
-    EXPECT_TRUE(rec.contains(R"c(PrintCell(-1, "k65", 590, 350, 15960, 12360))c"));
-    EXPECT_TRUE(rec.contains(R"c(PrintCell(-1, "k66", 590, 350, 16550, 12360))c"));
-    EXPECT_TRUE(rec.contains(R"c(PrintCell(-1, "----", 590, 350, 17140, 12360))c"));
-    EXPECT_TRUE(rec.contains(R"c(PrintCell(-1, "k67日k68时k69分", 1770, 350, 15960, 12710))c"));
-    EXPECT_TRUE(rec.contains(R"c(PrintCell(-1, "k70", 590, 350, 17730, 12360))c"));
-    EXPECT_TRUE(rec.contains(R"c(PrintCell(-1, "k71", 590, 350, 18320, 12360))c"));
-    EXPECT_TRUE(rec.contains(R"c(PrintCell(-1, "k72日k73时k74分", 1770, 350, 17730, 12710))c"));
+    QStringList monthRow;
+    for (int e = 1; e <= 26; ++e)
+        monthRow << codes(t.AWind10MinMonthRow, e);
+    monthRow << codes(t.AMonthStat, 65) << codes(t.AMonthStat, 66) << QStringLiteral("----")
+             << codes(t.AMonthStat, 70) << codes(t.AMonthStat, 71) << QStringLiteral("----");
+    page.row(12360, 620, 590, monthRow);
+    page.row(12710, 620, 590, QStringList(26, QStringLiteral("--")));
+    const auto date = [&](int day) {
+        return codes(t.AMonthStat, day) + u'日' + codes(t.AMonthStat, day + 1) + u'时' + codes(t.AMonthStat, day + 2) +
+               u'分';
+    };
+    page.cell(15960, 12710, date(67)).cell(17730, 12710, date(72));
+    page.only(620, 1510, 19500, 13060);
+    EXPECT_TRUE(page.matches(rec));
+    EXPECT_EQ(cellsAt(rec, 620, 1510).at(0).numbers.back(), 1);   // direction over speed
+    EXPECT_EQ(cellsAt(rec, 15370, 1510).at(0).textAlign, Align::Right);
+    EXPECT_EQ(cellsAt(rec, 15960, 1510).at(0).textAlign, Align::Right);
+    EXPECT_EQ(cellsAt(rec, 16550, 1510).at(0).textAlign, Align::Left);
+    EXPECT_EQ(cellsAt(rec, 620, 12360).at(0).textAlign, Align::Right);
 
     // Band, corner and row headings.
     EXPECT_TRUE(rec.contains(R"c(PrintCell(-1, "日期", 620, 1200, 0, 310))c"));

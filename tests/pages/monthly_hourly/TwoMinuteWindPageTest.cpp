@@ -1,6 +1,6 @@
 // The two-minute wind page: a three-tier heading band, split direction/speed cells and the
 // month's fixed-time maximum row.
-#include "pages/monthly_hourly/TenDayPageTestSupport.h"
+#include "support/PageTestSupport.h"
 #include "pages/monthly_hourly/TenDayRenderers.h"
 #include "pages/frame/TenDayLayout.h"
 

@@ -1,6 +1,6 @@
 // The wind statistics page: direction bands of three rows over 24 hours, the month
 // blocks of the four and 24 observations, the calm row and the most-frequent-direction row.
-#include "pages/monthly_hourly/TenDayPageTestSupport.h"
+#include "support/PageTestSupport.h"
 #include "pages/monthly_hourly/WindEvaporationRenderers.h"
 
 namespace tabulon::test {
@@ -20,59 +20,51 @@ protected:
             t.AMonthStat(k) = QStringLiteral("k%1").arg(k);
     }
     static double HourX(int i) { return 1140 + 612 * (i - 1); }
-    static QStringList textsFrom(const CanvasCallRecorder& rec, double y, double fromX)
-    {
-        QStringList texts;
-        for (const CanvasCall& call : rec.ofKind(CanvasCall::Kind::PrintCell))
-            if (call.numbers[4] == y && call.numbers[3] >= fromX)
-                texts << call.text;
-        return texts;
-    }
     static double BandY(int d) { return 810 + 750 * (d - 1); }
 };
 
 TEST_F(WindStatisticsPageTest, WholePage)
 {
+    const PositionCodedTables codes = positionCoded();
+    const ATables& t = c.tables;
     CanvasCallRecorder rec(c.canvas);
     PrintWindStatistics(c, 2);
 
-    const auto code = [](int i, int d, int k) { return QStringLiteral("%1.%2.%3").arg(i).arg(d).arg(k); };
+    PageExpectation page(codes);
+    const auto s = [&](int i, int d, int k) { return codes(t.AWindDirectionStat, i, d, k); };
     for (int d = 1; d <= 16; ++d) {
-        SCOPED_TRACE(d);
         const double y0 = BandY(d);
-        for (int i = 1; i <= 24; ++i)
-            for (int k = 1; k <= 3; ++k)
-                EXPECT_EQ(cellText(rec, HourX(i), y0 + 250 * (k - 1)), code(i, d, k));
-        // Four observations from x 15828, all 24 from 17664.
+        for (int k = 1; k <= 3; ++k) {
+            QStringList hours;
+            for (int i = 1; i <= 24; ++i)
+                hours << s(i, d, k);
+            page.row(y0 + 250 * (k - 1), 1140, 612, hours);
+        }
+        // Four observations from x 15828, all 24 from 17664: sums and occurrences, the
+        // maximum right of "月最大" under the mean speed, the frequency over the band.
         for (auto [first, x] : {std::pair{25, 15828.0}, {27, 17664.0}}) {
-            EXPECT_TRUE(rec.contains(QStringLiteral(R"c(PrintCell(-1, "%1", 612, 250, %2, %3))c")
-                                         .arg(code(first, d, 1)).arg(x).arg(y0)));
-            EXPECT_TRUE(rec.contains(QStringLiteral(R"c(PrintCell(-1, "%1", 612, 250, %2, %3))c")
-                                         .arg(code(first, d, 2)).arg(x).arg(y0 + 250)));
-            EXPECT_TRUE(rec.contains(QStringLiteral(R"c(PrintCell(-1, "月最大", 612, 250, %1, %2))c")
-                                         .arg(x).arg(y0 + 500)));
-            EXPECT_TRUE(rec.contains(QStringLiteral(R"c(PrintCell(-1, "%1", 612, 250, %2, %3))c")
-                                         .arg(code(first, d, 3)).arg(x + 612).arg(y0 + 500)));
-            EXPECT_TRUE(rec.contains(QStringLiteral(R"c(PrintCell(-1, "%1", 612, 500, %2, %3))c")
-                                         .arg(code(first + 1, d, 1)).arg(x + 612).arg(y0)));
-            EXPECT_TRUE(rec.contains(QStringLiteral(R"c(PrintCell(-1, "%1", 612, 750, %2, %3))c")
-                                         .arg(code(first + 1, d, 2)).arg(x + 1224).arg(y0)));
+            page.cell(x, y0, s(first, d, 1)).cell(x, y0 + 250, s(first, d, 2)).cell(x, y0 + 500, "月最大");
+            page.cell(x + 612, y0, s(first + 1, d, 1)).cell(x + 612, y0 + 500, s(first, d, 3));
+            page.cell(x + 1224, y0, s(first + 1, d, 2));
         }
     }
-    EXPECT_TRUE(rec.contains(R"c(PrintCell(-1, "6.3.2", 612, 250, 4200, 2560))c"));
-
-    // Calm: occurrences only, "---" in both mean columns; items 1 and 3 never printed.
+    QStringList calm;
     for (int i = 1; i <= 24; ++i)
-        EXPECT_EQ(cellText(rec, HourX(i), 12810), code(i, 17, 2));
-    EXPECT_EQ(textsFrom(rec, 12810, 15828), (QStringList{code(25, 17, 2), "---", code(26, 17, 2), code(27, 17, 2),
-                                                           "---", code(28, 17, 2)}));
+        calm << s(i, 17, 2);
+    calm << s(25, 17, 2) << "---" << s(26, 17, 2) << s(27, 17, 2) << "---" << s(28, 17, 2);
+    page.row(12810, 1140, 612, calm);
+    page.row(13060, 0, 2437,
+             {"月最多风向(4次)", codes(t.AMonthStat, 61), "频率", codes(t.AMonthStat, 62), "月最多风向(24次)",
+              codes(t.AMonthStat, 63), "频率", codes(t.AMonthStat, 64)});
+    page.only(1140, 810, 19500, 13060).only(0, 13060, 19500, 13310);
+    EXPECT_TRUE(page.matches(rec));
+    // Calm has no speed sums or maxima.
     for (int i = 1; i <= 28; ++i)
         for (int k : {1, 3})
-            EXPECT_TRUE(rec.withText(code(i, 17, k)).empty()) << i << "," << k;
-
-    EXPECT_EQ(textsFrom(rec, 13060, 0), (QStringList{"月最多风向(4次)", "k61", "频率", "k62", "月最多风向(24次)", "k63",
-                                                     "频率", "k64"}));
-    EXPECT_TRUE(rec.contains(R"c(PrintCell(-1, "频率", 2437, 250, 14622, 13060))c"));
+            EXPECT_TRUE(rec.withText(s(i, 17, k)).empty()) << i << "," << k;
+    EXPECT_TRUE(rec.contains(QStringLiteral(R"c(PrintCell(-1, "%1", 612, 250, 4200, 2560))c").arg(s(6, 3, 2))));
+    EXPECT_TRUE(rec.contains(QStringLiteral(R"c(PrintCell(-1, "%1", 612, 500, 16440, 810))c").arg(s(26, 1, 1))));
+    EXPECT_TRUE(rec.contains(QStringLiteral(R"c(PrintCell(-1, "%1", 612, 750, 18888, 810))c").arg(s(28, 1, 2))));
 
     // Captions and labels.
     EXPECT_TRUE(rec.contains(R"c(PrintCell(-1, "风向", 500, 250, 0, 560))c"));

@@ -1,0 +1,88 @@
+#include "toolkit/ErrorPatterns.h"
+
+#include "platform/Surface.h"
+#include "toolkit/ErrorReporter.h"
+#include "toolkit/PageFrame.h"
+#include "report/Component.h"
+
+#include <exception>
+
+namespace tabulon {
+
+namespace {
+
+// An exception other than a ReportError is reported as an internal error.
+constexpr int InternalErrorNumber = 51;
+const QString WeatherDaysContext = QStringLiteral("天气日数");
+
+bool IsRepeatedError(const Component& c, int slot, const ReportError& e)
+{
+    return slot >= 0 && slot < static_cast<int>(c.LastErrorNumbers.size())
+        && c.LastErrorNumbers[static_cast<std::size_t>(slot)] == static_cast<std::int16_t>(e.number());
+}
+
+}  // namespace
+
+void FallBackToTextFace(Canvas& canvas)
+{
+    if (!canvas.OutputTarget)
+        return;
+    try {
+        canvas.OutputTarget->SetFontName(TextFontName);
+    } catch (...) {
+        // Nothing more to fall back on; the next step reports its own failure.
+    }
+}
+
+ReportError CaughtError()
+{
+    try {
+        throw;
+    } catch (const ReportError& e) {
+        return e;
+    } catch (const std::exception& e) {
+        return {InternalErrorNumber, QString::fromLocal8Bit(e.what())};
+    } catch (...) {
+        return {InternalErrorNumber, QStringLiteral("内部错误")};
+    }
+}
+
+bool TrapAndReport(Component& c, const QString& context, const std::function<void()>& page)
+{
+    try {
+        page();
+        return true;
+    } catch (...) {
+        ShowError(c, context, CaughtError());
+        EndPrintedPage(c);
+        return false;
+    }
+}
+
+bool ResumeReportingOnce(Component& c, int slot, const QString& context, const std::function<void()>& step)
+{
+    try {
+        step();
+        return true;
+    } catch (...) {
+        const ReportError e = CaughtError();
+        if (IsRepeatedError(c, slot, e))
+            FallBackToTextFace(c.canvas);
+        else
+            ShowErrorOnce(c, slot, e.number() == ErrorNumber::InvalidPropertyValue ? WeatherDaysContext : context, e);
+        return false;
+    }
+}
+
+bool TrapSilently(Component& c, const std::function<void()>& page)
+{
+    try {
+        page();
+        return true;
+    } catch (...) {
+        EndPrintedPage(c);
+        return false;
+    }
+}
+
+}  // namespace tabulon
