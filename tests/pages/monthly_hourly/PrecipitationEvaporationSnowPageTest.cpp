@@ -48,11 +48,6 @@ protected:
             for (int i = 1; i <= items; ++i)
                 t(d, i) = QStringLiteral("%1.%2").arg(d).arg(i);
     }
-    // The texts of the cells in the row at y from x on.
-    static QStringList textsFrom(const CanvasCallRecorder& rec, double y, double fromX = 1500)
-    {
-        return rowTexts(rec, y, fromX);
-    }
 };
 
 TEST_F(PrecipitationEvaporationSnowPageTest, WholePage)
@@ -189,7 +184,7 @@ TEST_F(PrecipitationEvaporationSnowPageTest, ShortMonthAndGridLinesOff)
     PrintPrecipitationEvaporationSnow(c, 2);
 
     for (int d = 29; d <= 31; ++d)
-        EXPECT_EQ(textsFrom(rec, DayY(d)), QStringList(18, QStringLiteral("  "))) << d;
+        EXPECT_EQ(rowTexts(rec, DayY(d), 1500), QStringList(18, QStringLiteral("  "))) << d;
     EXPECT_EQ(c.tables.APrecipitation(29, 1), QStringLiteral("29.1"));
     EXPECT_TRUE(rec.contains(R"c(PrintCell(0, "28.14", 1000, 310, 4500, 10200))c"));
     // The snow-pressure heading keeps its frame: its bottom edge under x 8500..9500.
