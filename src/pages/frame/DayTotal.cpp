@@ -22,18 +22,12 @@ QString* DayTotalCell(TextTable& table, int day)
 QString FormattedDayTotal(TextTable& table, int day)
 {
     QString* cell = DayTotalCell(table, day);
-    if (!cell)
-        return {};
-    FormatTwoDigits(*cell);
-    return *cell;
+    return cell ? FormattedTwoDigits(*cell) : QString();
 }
 
 QString FormattedItem(TextTable& table, int day, int item)
 {
-    if (!table.contains(day, item))
-        return {};
-    FormatTwoDigits(table(day, item));
-    return table(day, item);
+    return table.contains(day, item) ? FormattedTwoDigits(table(day, item)) : QString();
 }
 
 }  // namespace tabulon

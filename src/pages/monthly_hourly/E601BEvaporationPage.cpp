@@ -77,9 +77,7 @@ TenDayPage EvaporationPage(Component& c, std::int16_t pageVariant)
     const QString mode = c.tables.AfileMode(12);
     page.dayRow = [&c, l, mode](int day, double y) { PrintDayRow(c, l, mode, day, y); };
     page.statisticsRow = [&c, &cv, l](int period, double y) {
-        QString& total = c.tables.ADekadStat(period, DekadTotalItem);
-        FormatTwoDigits(total);
-        l.PrintValue(c, total, TotalColumn, y);
+        l.PrintValue(c, FormattedTwoDigits(c.tables.ADekadStat(period, DekadTotalItem)), TotalColumn, y);
         cv.TextAlign = Align::Centre;
         for (int column = 0; column < HourColumns; ++column)
             l.PrintValue(c, QStringLiteral("---"), column, y);

@@ -127,31 +127,27 @@ void DrawBody(Component& c, std::int16_t pageVariant)
     const auto cell = [&](const QString& text, double x, double y, double w = ColumnWidth) {
         cv.PrintCell(grid, text, w, RowHeight, x, y);
     };
-    const auto formatted = [](QString& value) -> const QString& {
-        FormatTwoDigits(value);
-        return value;
-    };
 
     cv.SetFont(9, 1);
     cv.TextAlign = Align::Right;
     // Precipitation: 20-8, 8-20, the 20-20 total and the 8-8 amount.
     rows.forEachDay(days, [&](int d, double y) {
         for (int item = 1; item <= 3; ++item)
-            cell(formatted(t.APrecipitation(d, item)), 1500 + ColumnWidth * (item - 1), y);
-        cell(formatted(t.ADailyStat(d, 14)), 4500, y);
+            cell(FormattedTwoDigits(t.APrecipitation(d, item)), 1500 + ColumnWidth * (item - 1), y);
+        cell(FormattedTwoDigits(t.ADailyStat(d, 14)), 4500, y);
     });
     rows.forEachStatRow([&](int p, double y) {
         for (int item = 162; item <= 165; ++item)
-            cell(formatted(t.ADekadStat(p, item)), 1500 + ColumnWidth * (item - 162), y);
+            cell(FormattedTwoDigits(t.ADekadStat(p, item)), 1500 + ColumnWidth * (item - 162), y);
     });
     // Evaporation: small pan and the E601B total.
     rows.forEachDay(days, [&](int d, double y) {
-        cell(formatted(t.AEvaporation(d, 1)), 5500, y);
+        cell(FormattedTwoDigits(t.AEvaporation(d, 1)), 5500, y);
         cell(FormattedDayTotal(t.AEvaporationE601B, d), 6500, y);
     });
     rows.forEachStatRow([&](int p, double y) {
-        cell(formatted(t.ADekadStat(p, 166)), 5500, y);
-        cell(formatted(t.ADekadStat(p, 167)), 6500, y);
+        cell(FormattedTwoDigits(t.ADekadStat(p, 166)), 5500, y);
+        cell(FormattedTwoDigits(t.ADekadStat(p, 167)), 6500, y);
     });
     // Snow.
     rows.forEachDay(days, [&](int d, double y) {
