@@ -101,7 +101,8 @@ void DrawHeadingBand(Component& c)
     const QStringList measures = {QStringLiteral("直径(mm)"), QStringLiteral("厚度(mm)"), QStringLiteral("重量(g/m)")};
     for (int j = 0; j < 6; ++j)
         cv.PrintCell(Border::Framed, measures[j % 3], ColumnWidth, 300, NorthSouthX + ColumnWidth * j, 910);
-    cv.PrintWrappedText(Border::Framed, ColumnWidth, 600, IcingTemperatureX, 610, QStringLiteral("气温    (0.1℃)"), 300, 6);
+    cv.PrintWrappedText(Border::Framed, ColumnWidth, 600, IcingTemperatureX, 610, QStringLiteral("气温    (0.1℃)"),
+                        300, 6);
     cv.PrintCell(Border::Framed, QStringLiteral("风向"), ColumnWidth, 600, IcingDirectionX, 610);
     cv.PrintWrappedText(Border::Framed, ColumnWidth, 600, IcingSpeedX, 610, QStringLiteral("风速      (0.1m/s)"), 300, 8);
 }

@@ -93,7 +93,8 @@ void DrawRowHeadings(Canvas& cv)
     cv.DrawHorizontalLine(0, TableBottom, 1030, lw);
     cv.SetFont(11, 1);
     Days.printDayLabels(cv, 0, DateWidth, cv.ShowGridLines);
-    cv.PrintWrappedText(Border::Framed, DateWidth, 2 * RowHeight, 0, MonthRowY, QStringLiteral("月平均或极值"), RowHeight, 3);
+    cv.PrintWrappedText(Border::Framed, DateWidth, 2 * RowHeight, 0, MonthRowY, QStringLiteral("月平均或极值"),
+                        RowHeight, 3);
 }
 
 // A month without any maximum (or extreme) wind has every day's value set to "/" and its
@@ -158,8 +159,8 @@ void PrintMonthWind(Canvas& cv, const TextList& m, int first, double x)
     if (day.endsWith(u'天'))
         cv.PrintCell(Border::Framed, day, 3 * ColumnWidth, RowHeight, x, MonthDatesY);
     else if (!day.isEmpty())
-        cv.PrintCell(Border::Framed, day + u'日' + m(first + 3) + u'时' + m(first + 4) + u'分', 3 * ColumnWidth, RowHeight, x,
-                     MonthDatesY);
+        cv.PrintCell(Border::Framed, day + u'日' + m(first + 3) + u'时' + m(first + 4) + u'分', 3 * ColumnWidth,
+                     RowHeight, x, MonthDatesY);
 }
 
 void DrawBody(Component& c, std::int16_t pageVariant)

@@ -74,15 +74,16 @@ void DrawColumnCaptions(Component& c)
     cv.SetFont(11, 1);
     PrintPageHeading(c);
     cv.SetFont(8, 1);
-    cv.PrintCell(Border::None, QStringLiteral("风  的  统  计  (二 分 钟 平 均)"), 24 * ColumnWidth, RowHeight, HourOrigin, BandTop);
+    cv.PrintCell(Border::None, QStringLiteral("风  的  统  计  (二 分 钟 平 均)"), 24 * ColumnWidth, RowHeight,
+                 HourOrigin, BandTop);
     cv.PrintCell(Border::Framed, QStringLiteral("4   次"), 3 * ColumnWidth, RowHeight, MonthOf4X, BandTop);
     cv.PrintCell(Border::Framed, QStringLiteral("24   次"), 3 * ColumnWidth, RowHeight, MonthOf24X, BandTop);
     const QStringList hours = CommaList(HourLabels);
     const QStringList months = CommaList(MonthLabels);
     for (int i = 0; i < 30; ++i) {
         cv.SetFont(i < 24 ? 10 : 8, 1);
-        cv.PrintCell(Border::Framed, i < 24 ? hours[i] : months[i - 24], ColumnWidth, RowHeight, HourOrigin + ColumnWidth * i,
-                     CaptionTop);
+        cv.PrintCell(Border::Framed, i < 24 ? hours[i] : months[i - 24], ColumnWidth, RowHeight,
+                     HourOrigin + ColumnWidth * i, CaptionTop);
     }
 }
 

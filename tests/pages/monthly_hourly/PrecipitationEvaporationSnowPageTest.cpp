@@ -62,9 +62,11 @@ TEST_F(PrecipitationEvaporationSnowPageTest, WholePage)
     PageExpectation page(codes);
     const QString blankSymbol = QStringLiteral(" ");
     for (int d = 1; d <= 31; ++d) {
-        QStringList row = {codes(t.APrecipitation, d, 1), codes(t.APrecipitation, d, 2), codes(t.APrecipitation, d, 3),
-                           codes(t.ADailyStat, d, 14),    codes(t.AEvaporation, d, 1),    codes(t.AEvaporationE601B, d, 25),
-                           codes(t.ASnow, d, 1),          codes(t.ASnow, d, 2),           blankSymbol};
+        QStringList row;
+        for (int i = 1; i <= 3; ++i)
+            row << codes(t.APrecipitation, d, i);
+        row << codes(t.ADailyStat, d, 14) << codes(t.AEvaporation, d, 1) << codes(t.AEvaporationE601B, d, 25)
+            << codes(t.ASnow, d, 1) << codes(t.ASnow, d, 2) << blankSymbol;
         for (int i = 2; i <= 8; ++i)
             row << codes(t.AWireIcing, d, i);
         row << QString() << QString();
@@ -79,7 +81,8 @@ TEST_F(PrecipitationEvaporationSnowPageTest, WholePage)
         page.row(PeriodY[p - 1], 1500, 1000, row);
     }
     const auto m = [&](int k) { return codes(t.AMonthStat, k); };
-    page.row(11440, 7500, 1000, {m(42), m(44), blankSymbol, m(47), m(48), m(49), m(51), m(52), m(53), m(55), m(56), m(57)});
+    page.row(11440, 7500, 1000,
+             {m(42), m(44), blankSymbol, m(47), m(48), m(49), m(51), m(52), m(53), m(55), m(56), m(57)});
     page.row(11750, {7500, 8500, 9500, 10500, 13500, 16500, 17500, 18500},
              {m(43), m(45), "--", m(50), m(54), "--", "--", "--"});
     QStringList bottom;
