@@ -17,11 +17,38 @@ class PrintingMessageBox : public tabulon::MessageBox {
 public:
     int show(const QString& text, const QString& title, int style) override
     {
+        ++shown;
         QTextStream(stderr) << "[" << title << "] " << QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" / "))
                             << "\n";
         return tabulon::ScriptedMessageBox::defaultAnswerFor(style);
     }
+    int shown = 0;
 };
+
+int boxesShown(tabulon::Component& c)
+{
+    const auto* box = dynamic_cast<PrintingMessageBox*>(&c.messages());
+    return box ? box->shown : 0;
+}
+
+// Why a file the loader was given shows no report. `taken`: the loader took the file over.
+QString notLoadedReason(const tabulon::Component& c, bool taken)
+{
+    if (!taken)
+        return QStringLiteral("the file was refused (see the message above)");
+    const tabulon::ReportTables& t = c.tables;
+    switch (c.state.ReportKind) {
+    case tabulon::MonthlySurfaceReport:
+        return QStringLiteral("its header names no known station kind (station type \"%1\", "
+                              "observations a day \"%2\", observation \"%3\")")
+            .arg(t.AfilePara(15).toString(), t.AfilePara(16).toString(), t.AfilePara(17).toString());
+    case tabulon::MonthlyRadiationReport:
+        return QStringLiteral("its header names no known radiation class (\"%1\"; 1, 2 or 3 are known)")
+            .arg(t.RfilePara(11).toString());
+    default:
+        return QStringLiteral("the report kind has no pages");
+    }
+}
 
 // Loads the file as the chooser hands it over: its folder with a trailing "\" and the
 // upper-case file name.
@@ -32,9 +59,9 @@ bool loadFile(tabulon::Component& c, const QString& path)
         QTextStream(stderr) << "tabulon-host: no data file " << path << "\n";
         return false;
     }
-    tabulon::LoadReportFile(c, info.absolutePath() + u'\\', info.fileName().toUpper());
+    const bool taken = tabulon::LoadReportFile(c, info.absolutePath() + u'\\', info.fileName().toUpper());
     if (c.state.PageCount <= 0) {
-        QTextStream(stderr) << "tabulon-host: " << path << " was not loaded\n";
+        QTextStream(stderr) << "tabulon-host: " << path << " was not loaded: " << notLoadedReason(c, taken) << "\n";
         return false;
     }
     return true;
@@ -69,8 +96,13 @@ int RunHostAutomation(tabulon::Component& c, const HostOptions& options)
     if (loaded && !options.printPdf.isEmpty() && PrintLoadedReportToPdf(c, options.printPdf, options.printPages) != 0)
         status = 1;
     if (options.quit) {
-        if (tabulon::frmReportOutPut* w = c.existingWindow())
+        if (tabulon::frmReportOutPut* w = c.existingWindow()) {
+            // Closing writes the settings; a box shown meanwhile tells that the write failed.
+            const int before = boxesShown(c);
             w->close();
+            if (boxesShown(c) != before)
+                status = 1;
+        }
     }
     return status;
 }

@@ -14,5 +14,7 @@ class Component;
 // Answers Yes to questions and OK otherwise, printing every box to standard error.
 std::unique_ptr<tabulon::MessageBox> MakeHostMessageBox();
 
-// Runs the steps the options ask for; returns the process status (0 when all went well).
+// Runs the steps the options ask for; returns the process status: 0 when all went well,
+// 1 when a file was not loaded or output was lost (pages not saved or printed, the settings
+// not written when the window closed).
 int RunHostAutomation(tabulon::Component& c, const HostOptions& options);

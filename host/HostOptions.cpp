@@ -14,6 +14,15 @@ std::optional<HostOptions> ParseHostOptions(const QStringList& args, QString& er
             }
             return args[++i];
         };
+        // A file option given an empty name would otherwise be skipped without a word.
+        const auto fileName = [&]() -> std::optional<QString> {
+            std::optional<QString> v = value();
+            if (v && v->isEmpty()) {
+                error = a + QStringLiteral(" needs a file name");
+                return std::nullopt;
+            }
+            return v;
+        };
         if (a == u"--report") {
             auto v = value();
             if (!v)
@@ -34,7 +43,7 @@ std::optional<HostOptions> ParseHostOptions(const QStringList& args, QString& er
                 return std::nullopt;
             o.dataFolder = *v;
         } else if (a == u"--load") {
-            auto v = value();
+            auto v = fileName();
             if (!v)
                 return std::nullopt;
             o.loadFile = *v;
@@ -43,7 +52,7 @@ std::optional<HostOptions> ParseHostOptions(const QStringList& args, QString& er
         } else if (a == u"--quit") {
             o.quit = true;
         } else if (a == u"--print-pdf") {
-            auto v = value();
+            auto v = fileName();
             if (!v)
                 return std::nullopt;
             o.printPdf = *v;
@@ -59,6 +68,10 @@ std::optional<HostOptions> ParseHostOptions(const QStringList& args, QString& er
             error = QStringLiteral("unknown option ") + a;
             return std::nullopt;
         }
+    }
+    if (!o.printPages.empty() && o.printPdf.isEmpty()) {
+        error = QStringLiteral("--pages needs --print-pdf");
+        return std::nullopt;
     }
     if (o.systemFolder.isEmpty()) {
         error = QStringLiteral("--sys is required");

@@ -38,14 +38,17 @@ int PrintLoadedReportToPdf(tabulon::Component& c, const QString& pdfPath, const 
             chosen.push_back(p);
     QString error;
     const QStringList files = tabulon::PrintPagesToPdf(c, pdfPath, chosen, error);
+    QTextStream out(stdout);
+    if (!files.isEmpty() || error.isEmpty()) {
+        out << "Printed " << files.size() << " of " << chosen.size() << " page(s) as PDF files:\n";
+        for (const QString& f : files)
+            out << "  " << f << "\n";
+    }
+    out.flush();
+    // A page that failed to draw has been reported already and is skipped, as when saving.
     if (!error.isEmpty()) {
         QTextStream(stderr) << "tabulon-host: " << error << "\n";
         return 1;
     }
-    QTextStream out(stdout);
-    out << "Printed " << files.size() << " of " << chosen.size() << " page(s) as PDF files:\n";
-    for (const QString& f : files)
-        out << "  " << f << "\n";
-    // A page that failed to draw has been reported already and is skipped, as when saving.
     return 0;
 }

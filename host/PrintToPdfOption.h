@@ -13,7 +13,7 @@ class Component;
 // "1,3,5-7" -> 1, 3, 5, 6, 7 (sorted, once each); false on anything else.
 bool ParsePageList(const QString& text, std::vector<int>& pages);
 
-// Prints the pages (every page when none are given) and lists the files written on standard
-// output; returns 0, or 1 after telling on standard error why nothing was printed (a page
-// the report has not got).
+// Prints the pages (every page when none are given) and lists the files written whole on
+// standard output; returns 0, or 1 after telling on standard error why pages were not
+// printed (a page the report has not got, a job file that could not be written).
 int PrintLoadedReportToPdf(tabulon::Component& c, const QString& pdfPath, const std::vector<int>& pages);

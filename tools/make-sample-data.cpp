@@ -227,8 +227,8 @@ std::vector<Station> MonthlyStations()
 
 std::vector<RadiationStation> RadiationStations(const std::vector<Station>& monthly)
 {
-    return {{"R54511-200303.TXT", monthly[0], 1}, {"R57494-200303.TXT", monthly[2], 2},
-            {"R56294-200303.TXT", monthly[5], 3}};
+    return {{"R54511-200303.TXT", monthly[0], 1}, {"R54511-200302.TXT", monthly[1], 1},
+            {"R57494-200303.TXT", monthly[2], 2}, {"R56294-200303.TXT", monthly[5], 3}};
 }
 
 // The settings file of the system folder. The chooser records its folder per file letter

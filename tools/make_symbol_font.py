@@ -5,7 +5,8 @@ Usage: tools/make_symbol_font.py [OUTPUT]   (default: data/fonts/Nimbrix.ttf)
 
 The face holds 36 symbols at U+E234..U+E257 (the order of the report's weather-code
 list, then two spare symbols the wire-icing cells use) and the two characters of the
-snow-pressure unit at U+E264 and U+E267. Every glyph is built from a few plain shapes
+snow-pressure unit at U+E264 and U+E267, and the two radiation units at U+E261 (per square
+metre, after "MJ·" and "W") and U+E262 (per watt, in the calibration constant). Every glyph is built from a few plain shapes
 (dots, bars, rings, triangles) on a 1000-unit em, full width like the text face. The
 output is reproducible: no timestamps, fixed outlines. Needs python3-fonttools (Debian).
 """
@@ -27,6 +28,7 @@ FAMILY = "Nimbrix"
 FIRST_SYMBOL = 0xE234
 SYMBOL_COUNT = 36
 SNOW_PRESSURE_UNIT = (0xE264, 0xE267)
+RADIATION_UNITS = (0xE261, 0xE262)
 
 
 # ---- shapes: each returns a list of contours; a contour is a list of (x, y) points ----
@@ -170,6 +172,26 @@ UNIT_GLYPHS = [
 ]
 
 
+
+def superscript_minus(digit_strokes):
+    """A raised minus sign followed by a small digit, top right of the em."""
+    return bar(C + 40, MID + 330, C + 190, MID + 330, 45) + polyline(digit_strokes, 45)
+
+
+RADIATION_UNIT_GLYPHS = [
+    # "m" with a raised "-2": per square metre
+    bar(C - 380, MID - 250, C - 380, MID + 100) + polyline([(C - 380, MID + 60), (C - 300, MID + 110),
+                                                            (C - 220, MID + 60), (C - 220, MID - 250)])
+    + polyline([(C - 220, MID + 60), (C - 140, MID + 110), (C - 60, MID + 60), (C - 60, MID - 250)])
+    + superscript_minus([(C + 230, MID + 430), (C + 330, MID + 430), (C + 330, MID + 330),
+                         (C + 230, MID + 330), (C + 230, MID + 230), (C + 340, MID + 230)]),
+    # "W" with a raised "-1": per watt
+    polyline([(C - 400, MID + 250), (C - 300, MID - 250), (C - 200, MID + 100), (C - 100, MID - 250),
+              (C, MID + 250)])
+    + superscript_minus([(C + 240, MID + 400), (C + 290, MID + 440), (C + 290, MID + 220)]),
+]
+
+
 def glyph_from(contours):
     pen = TTGlyphPen(None)
     for contour in contours:
@@ -182,8 +204,8 @@ def glyph_from(contours):
 
 def build(path):
     assert len(SYMBOLS) == SYMBOL_COUNT, len(SYMBOLS)
-    codes = [FIRST_SYMBOL + k for k in range(SYMBOL_COUNT)] + list(SNOW_PRESSURE_UNIT)
-    shapes = SYMBOLS + UNIT_GLYPHS
+    codes = [FIRST_SYMBOL + k for k in range(SYMBOL_COUNT)] + list(SNOW_PRESSURE_UNIT) + list(RADIATION_UNITS)
+    shapes = SYMBOLS + UNIT_GLYPHS + RADIATION_UNIT_GLYPHS
     names = ["uni%04X" % code for code in codes]
 
     fb = FontBuilder(EM, isTTF=True)

@@ -11,21 +11,32 @@ struct Line {
     QByteArray ending;   // "\r\n", "\n" or "" for a last line without one
 };
 
+// Lines end in "\r\n", "\n" or a lone "\r", each as the file has it.
 std::vector<Line> splitLines(const QByteArray& text)
 {
     std::vector<Line> lines;
     qsizetype start = 0;
     while (start < text.size()) {
-        const qsizetype nl = text.indexOf('\n', start);
-        if (nl < 0) {
+        qsizetype end = start;
+        while (end < text.size() && text[end] != '\n' && text[end] != '\r')
+            ++end;
+        if (end == text.size()) {
             lines.push_back({text.mid(start), {}});
             break;
         }
-        const bool cr = nl > start && text[nl - 1] == '\r';
-        lines.push_back({text.mid(start, nl - start - (cr ? 1 : 0)), cr ? QByteArray("\r\n") : QByteArray("\n")});
-        start = nl + 1;
+        const qsizetype endingSize = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n' ? 2 : 1;
+        lines.push_back({text.mid(start, end - start), text.mid(end, endingSize)});
+        start = end + endingSize;
     }
     return lines;
+}
+
+QByteArray joinLines(const std::vector<Line>& lines)
+{
+    QByteArray out;
+    for (const Line& l : lines)
+        out += l.body + l.ending;
+    return out;
 }
 
 // "[Name]" -> "Name" (trimmed); not a header -> null.
@@ -53,8 +64,18 @@ bool isKeyLine(const QByteArray& body, const QByteArray& key)
 QByteArray SetIniValue(const QByteArray& text, const QByteArray& section, const QByteArray& key,
                        const QByteArray& value)
 {
-    std::vector<Line> lines = splitLines(text);
-    const QByteArray eol = text.contains("\r\n") || text.isEmpty() ? QByteArray("\r\n") : QByteArray("\n");
+    // A leading byte-order mark belongs to the file, not to its first line.
+    static const QByteArray bom("\xEF\xBB\xBF");
+    const QByteArray mark = text.startsWith(bom) ? bom : QByteArray();
+    std::vector<Line> lines = splitLines(text.mid(mark.size()));
+    // New lines end as the file's first line does; a new file takes "\r\n".
+    QByteArray eol("\r\n");
+    for (const Line& l : lines) {
+        if (!l.ending.isEmpty()) {
+            eol = l.ending;
+            break;
+        }
+    }
     const QByteArray entry = key + '=' + value;
 
     qsizetype sectionStart = -1;   // index of the header line
@@ -74,10 +95,7 @@ QByteArray SetIniValue(const QByteArray& text, const QByteArray& section, const 
             continue;
         if (isKeyLine(lines[i].body, key)) {
             lines[i].body = entry;
-            QByteArray out;
-            for (const Line& l : lines)
-                out += l.body + l.ending;
-            return out;
+            return mark + joinLines(lines);
         }
         if (!lines[i].body.trimmed().isEmpty())
             lastEntry = i;
@@ -85,7 +103,7 @@ QByteArray SetIniValue(const QByteArray& text, const QByteArray& section, const 
 
     if (sectionStart < 0) {
         QByteArray out = text;
-        if (!out.isEmpty() && !out.endsWith('\n'))
+        if (!lines.empty() && lines.back().ending.isEmpty())
             out += eol;
         return out + '[' + section + ']' + eol + entry + eol;
     }
@@ -93,10 +111,7 @@ QByteArray SetIniValue(const QByteArray& text, const QByteArray& section, const 
     if (lines[lastEntry].ending.isEmpty())
         lines[lastEntry].ending = eol;
     lines.insert(lines.begin() + lastEntry + 1, Line{entry, eol});
-    QByteArray out;
-    for (const Line& l : lines)
-        out += l.body + l.ending;
-    return out;
+    return mark + joinLines(lines);
 }
 
 }  // namespace tabulon

@@ -2,13 +2,13 @@
 
 #include "outside/IniFile.h"
 #include "outside/SettingsWriter.h"
+#include "platform/AtomicOutputFile.h"
 #include "platform/Paths.h"
 #include "report/ReportError.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace tabulon {
 
@@ -40,10 +40,11 @@ public:
         }
         const QByteArray updated = SetIniValue(text, Section.toUtf8(), Key.toUtf8(), Value.toUtf8());
 
-        // Written beside the file and renamed over it, so the file is whole at every moment.
-        QSaveFile out(path);
-        if (!out.open(QIODevice::WriteOnly) || out.write(updated) != updated.size() || !out.commit())
-            throw fileAccessError(path);
+        // Written beside the file, synced and renamed over it: the old file stays as it was
+        // until the new one is whole on the disk.
+        const QString failure = WriteFileWhole(path, updated, AtomicOutputFile::Durability::Synced);
+        if (!failure.isEmpty())
+            throw ReportError(75, failure);
     }
 };
 

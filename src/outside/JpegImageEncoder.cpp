@@ -1,14 +1,13 @@
 // The image encoder "JpegEncoder.dll": writes the JPEG beside the bitmap, same base name.
 
 #include "outside/ImageEncoder.h"
+#include "platform/AtomicOutputFile.h"
 #include "platform/Paths.h"
 #include "report/ReportError.h"
 
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
-#include <QImageWriter>
-#include <QSaveFile>
 
 namespace tabulon {
 
@@ -30,13 +29,10 @@ public:
         }
         const QFileInfo info(bmp);
         const QString jpg = info.path() + u'/' + info.completeBaseName() + QStringLiteral(".jpg");
-        QSaveFile out(jpg);
-        if (!out.open(QIODevice::WriteOnly))
-            throw ReportError(75, QStringLiteral("不能写入JPG文件: ") + jpg);
-        QImageWriter writer(&out, "jpeg");
-        writer.setQuality(JpegQuality);
-        if (!writer.write(image) || !out.commit())
-            throw ReportError(75, QStringLiteral("不能写入JPG文件: ") + jpg);
+        // Whole or not at all, and never through a link placed at the name.
+        const QString failure = WriteImageWhole(jpg, image, "jpeg", JpegQuality);
+        if (!failure.isEmpty())
+            throw ReportError(75, QStringLiteral("不能写入JPG文件: ") + failure);
     }
 };
 

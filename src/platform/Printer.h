@@ -3,6 +3,7 @@
 // Sizes are in twips (1/1440 inch), as the page setup computes them.
 
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 class QWidget;
@@ -50,6 +51,10 @@ public:
     // The drawing surface of the current print job. Drawing starts a job; EndDoc on the
     // surface sends it, so each page drawn between two EndDoc calls is a job of its own.
     virtual Surface& surface() = 0;
+
+    // Why jobs sent since the last call were lost (an output file that could not be written
+    // whole, a device that refused the job), one line each; empty when none was.
+    virtual QStringList TakeOutputFailures() { return {}; }
 };
 
 // The installed printers in the system's order, and the one pages go to.

@@ -1,22 +1,54 @@
 #include "platform/QtPrinter.h"
 
+#include "platform/AtomicOutputFile.h"
 #include "platform/PainterSurface.h"
 
 #include "report/ReportError.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinterInfo>
 #include <cmath>
-#include <filesystem>
+#include <utility>
 
 namespace tabulon {
 
 namespace {
 constexpr double TwipsPerPoint = 20;
 constexpr double TwipsPerMillimetre = 1440 / 25.4;
+
+struct OneDotImage {
+    explicit OneDotImage(int dpi) : image(1, 1, QImage::Format_RGB32)
+    {
+        constexpr double InchesPerMetre = 1 / 0.0254;
+        image.setDotsPerMeterX(qRound(dpi * InchesPerMetre));
+        image.setDotsPerMeterY(qRound(dpi * InchesPerMetre));
+    }
+    QImage image;
+};
+
+// Takes the drawing of a job that cannot be output: the pages still measure their texts as
+// on the device, and nothing is painted anywhere.
+class DiscardingSurface : private OneDotImage, public PainterSurface {
+public:
+    explicit DiscardingSurface(int dpi) : OneDotImage(dpi), PainterSurface(image) {}
+};
+
+// The device writes a PDF file itself and does not say when a write failed: a file cut
+// short lacks the end-of-file mark that closes every complete PDF file.
+bool PdfFileIsComplete(const QString& path)
+{
+    QFile file(path);
+    constexpr qint64 Tail = 32;
+    if (!file.open(QIODevice::ReadOnly) || file.size() < Tail)
+        return false;
+    // The mark ends the file, followed at most by a line end.
+    file.seek(file.size() - Tail);
+    return file.read(Tail).trimmed().endsWith("%%EOF");
+}
 
 [[noreturn]] void invalidValue()
 {
@@ -149,29 +181,61 @@ bool QtPrinter::SelectPaperForm(const PaperForm& form)
 
 std::unique_ptr<Surface> QtPrinter::startJob()
 {
+    printer_.setDocName(name_);
     if (!pdfPath_.isEmpty()) {
         // Written beside its final name and renamed when complete, so no half file is left.
-        partFile_ = PdfJobFileName(pdfPath_, static_cast<int>(jobFiles_.size()) + 1) + QStringLiteral(".part");
-        printer_.setOutputFileName(partFile_);
+        // The file is made before any painting: a place that takes no file loses the job
+        // here, once, rather than failing every drawing call.
+        ++jobsStarted_;
+        pdfJob_ = std::make_unique<AtomicOutputFile>(PdfJobFileName(pdfPath_, jobsStarted_));
+        if (!pdfJob_->open()) {
+            loseJob(pdfJob_->error());
+            return std::make_unique<DiscardingSurface>(printer_.resolution());
+        }
+        printer_.setOutputFileName(pdfJob_->temporaryPath());
     }
-    printer_.setDocName(name_);
-    return std::make_unique<PainterSurface>(printer_);
+    auto surface = std::make_unique<PainterSurface>(printer_);
+    if (!surface->isActive()) {
+        loseJob(QStringLiteral("打印机不能开始打印作业: ") + name_);
+        return std::make_unique<DiscardingSurface>(printer_.resolution());
+    }
+    return surface;
 }
 
 void QtPrinter::finishJob()
 {
-    if (pdfPath_.isEmpty() || partFile_.isEmpty())
+    const std::unique_ptr<AtomicOutputFile> job = std::move(pdfJob_);
+    if (jobLost_) {
+        jobLost_ = false;
         return;
-    QString finalName = partFile_;
-    finalName.chop(5);   // ".part"
-    std::error_code ec;
-    std::filesystem::rename(partFile_.toStdString(), finalName.toStdString(), ec);
-    if (ec) {
-        std::filesystem::remove(partFile_.toStdString(), ec);
-    } else {
-        jobFiles_ << finalName;
     }
-    partFile_.clear();
+    if (!job) {
+        if (printer_.printerState() == QPrinter::Error)
+            outputFailures_ << QStringLiteral("打印机报告打印作业出错: ") + name_;
+        return;
+    }
+    if (!PdfFileIsComplete(job->temporaryPath())) {
+        job->fail(QStringLiteral("写入文件失败: %1 (PDF文件不完整)").arg(job->target()));
+        outputFailures_ << job->error();
+        return;
+    }
+    if (!job->commit()) {
+        outputFailures_ << job->error();
+        return;
+    }
+    jobFiles_ << job->target();
+}
+
+void QtPrinter::loseJob(QString reason)
+{
+    pdfJob_.reset();
+    jobLost_ = true;
+    outputFailures_ << std::move(reason);
+}
+
+QStringList QtPrinter::TakeOutputFailures()
+{
+    return std::exchange(outputFailures_, {});
 }
 
 }  // namespace tabulon

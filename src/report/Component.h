@@ -46,6 +46,8 @@ public:
     Canvas canvas;
     // Per reporting printer, the number of the last error it reported (reported once each).
     std::array<std::int16_t, 6> LastErrorNumbers{};
+    // The number of the last error yearly page two reported (it reports each number once).
+    std::int16_t YearPage2LastError = 0;
 
     MessageBox& messages() { return *services_.messages; }
     ObjectFactory& objects() { return *services_.objects; }

@@ -42,9 +42,10 @@ struct ATables {
 struct RTables {
     ParameterBlock RfilePara{{Bounds{1, 12}}};
     TextTable RTotalRadiation, RNetRadiation, RDiffuseRadiation, RDirectRadiation, RReflectedRadiation;
-    TextTable RInstruments;                    // (instrument, field)
+    TextTable RInstruments;                    // (field 1..8, instrument): name, model, number,
+                                               // certificate K, t, R, last calibration, start of work
     TextList RSiteDescription, RSiteDescription2, RExtraTable;
-    TextTable RNotes;                          // (row, field): day, surface-layer code, remark
+    TextTable RNotes;                          // (day, field): 1 surface-layer code, 2 remark
     TextList RStationInfo{{Bounds{1, 17}}};
     TextTable RMonthStat{{Bounds{1, 2}, Bounds{1, 128}}};
     TextList RMonthExtremes{{Bounds{1, 24}}};

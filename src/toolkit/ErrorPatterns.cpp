@@ -15,12 +15,6 @@ namespace {
 constexpr int InternalErrorNumber = 51;
 const QString WeatherDaysContext = QStringLiteral("天气日数");
 
-bool IsRepeatedError(const Component& c, int slot, const ReportError& e)
-{
-    return slot >= 0 && slot < static_cast<int>(c.LastErrorNumbers.size())
-        && c.LastErrorNumbers[static_cast<std::size_t>(slot)] == static_cast<std::int16_t>(e.number());
-}
-
 }  // namespace
 
 void FallBackToTextFace(Canvas& canvas)
@@ -59,19 +53,31 @@ bool TrapAndReport(Component& c, const QString& context, const std::function<voi
     }
 }
 
-bool ResumeReportingOnce(Component& c, int slot, const QString& context, const std::function<void()>& step)
+bool ResumeReportingOnce(Component& c, std::int16_t& lastNumber, const QString& context,
+                         const std::function<void()>& step)
 {
     try {
         step();
         return true;
     } catch (...) {
         const ReportError e = CaughtError();
-        if (IsRepeatedError(c, slot, e))
+        const auto number = static_cast<std::int16_t>(e.number());
+        if (number == lastNumber) {
             FallBackToTextFace(c.canvas);
-        else
-            ShowErrorOnce(c, slot, e.number() == ErrorNumber::InvalidPropertyValue ? WeatherDaysContext : context, e);
+        } else {
+            lastNumber = number;
+            ShowError(c, number == ErrorNumber::InvalidPropertyValue ? WeatherDaysContext : context, e);
+        }
         return false;
     }
+}
+
+bool ResumeReportingOnce(Component& c, int slot, const QString& context, const std::function<void()>& step)
+{
+    if (slot >= 0 && slot < static_cast<int>(c.LastErrorNumbers.size()))
+        return ResumeReportingOnce(c, c.LastErrorNumbers[static_cast<std::size_t>(slot)], context, step);
+    std::int16_t unremembered = 0;   // a slot outside the table remembers nothing: every error is shown
+    return ResumeReportingOnce(c, unremembered, context, step);
 }
 
 bool TrapSilently(Component& c, const std::function<void()>& page)

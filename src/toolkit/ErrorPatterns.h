@@ -9,6 +9,7 @@
 #include "report/ReportError.h"
 
 #include <QString>
+#include <cstdint>
 #include <functional>
 
 namespace tabulon {
@@ -40,6 +41,9 @@ bool TrapAndReport(Component& c, const QString& context, const std::function<voi
 // SimSun. The slot is never reset, so a redraw stays quiet for the same error. The caller
 // goes on drawing either way.
 bool ResumeReportingOnce(Component& c, int slot, const QString& context, const std::function<void()>& step);
+// The same with a last number kept apart from LastErrorNumbers (yearly page two's own).
+bool ResumeReportingOnce(Component& c, std::int16_t& lastNumber, const QString& context,
+                         const std::function<void()>& step);
 
 // Silent: an error ends the page with no message and goes no further; while printing the
 // job is still ended.

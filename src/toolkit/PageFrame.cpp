@@ -48,6 +48,7 @@ PaneLayout PaneLayout::rowHeadingsAndBody(PaneExtent rowHeadings, PaneExtent bod
 void DrawInPasses(Component& c, const PaneLayout& layout, const std::function<void(Pass)>& drawPass)
 {
     Canvas& cv = c.canvas;
+    cv.TextAlign = Align::Centre;
     for (int i = 0; i < 4; ++i) {
         if (cv.PrintMode == OutputMode::Preview) {
             PreviewPanes* panes = c.panes();
@@ -65,7 +66,7 @@ void DrawInPasses(Component& c, const PaneLayout& layout, const std::function<vo
 
 void DrawPage(Component& c, const PaneLayout& layout, const PagePasses& passes)
 {
-    c.canvas.TextAlign = 0;
+    c.canvas.TextAlign = Align::Centre;
     DrawInPasses(c, layout, [&](Pass pass) {
         const std::function<void()>& draw = pass == Pass::Corner           ? passes.corner
                                             : pass == Pass::ColumnHeadings ? passes.columnHeadings
@@ -77,13 +78,14 @@ void DrawPage(Component& c, const PaneLayout& layout, const PagePasses& passes)
     EndPrintedPage(c);
 }
 
-void DrawCornerPane(Component& c, double cornerWidth, double bodyTop, double rightRuleBottom, const QString& caption)
+void DrawCornerPane(Component& c, double cornerWidth, double bodyTop, double rightRuleBottom,
+                    const QString& text)
 {
     constexpr double bandTop = 310;
     Canvas& cv = c.canvas;
     const int lw = cv.LineWeight;
     cv.SetFont(11, 1);
-    cv.PrintCell(Border::Framed, caption, cornerWidth, bodyTop - bandTop, 0, bandTop);
+    cv.PrintCell(Border::Framed, text, cornerWidth, bodyTop - bandTop, 0, bandTop);
     cv.DrawHorizontalLine(0, bandTop, cornerWidth, lw);
     cv.DrawHorizontalLine(0, bodyTop, cornerWidth, lw);
     cv.DrawVerticalLine(0, bandTop, bodyTop, lw);
@@ -99,7 +101,7 @@ void PrintPageNumber(Component& c, const QString& text, double y, double width, 
 {
     Canvas& cv = c.canvas;
     cv.SetFont(11, 1);
-    cv.TextAlign = 0;
+    cv.TextAlign = Align::Centre;
     cv.PrintCell(Border::None, text, width, height, 0, y);
 }
 

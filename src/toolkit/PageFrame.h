@@ -51,7 +51,9 @@ constexpr double PaneMargin = 35;
 
 enum class Pass { Corner = 1, ColumnHeadings = 2, RowHeadings = 3, Body = 4 };
 
-// Runs the four passes in order. In preview (PrintMode 0) each pass first points
+// Runs the four passes in order, starting the page centred (TextAlign 0) whatever the page
+// drawn before left behind: a page that failed half-way may have left it right-aligned.
+// In preview (PrintMode 0) each pass first points
 // OutputTarget at its pane Picqb(0..3) and sizes it; otherwise every pass draws on the
 // surface the caller chose and the panes are left alone. The column-heading pass is where
 // the renderer calls PrintPageHeading.
@@ -69,12 +71,11 @@ struct PagePasses {
 // EndPrintedPage. Errors go to the caller.
 void DrawPage(Component& c, const PaneLayout& layout, const PagePasses& passes);
 
-// The corner of a table page, in its corner pass: "日  期" (or the page's own `caption`) boxed
-// over the heading band from y 310 to the body top, in "宋体" 11; the band's top and bottom
-// rules across the corner; the left rule down to the body top and the right one down to
-// `rightRuleBottom`.
+// The corner of a table page, in its corner pass: its text ("日  期" on most pages) boxed
+// over the heading band from y 310 to the body top, in "宋体" 11; the band's top and bottom rules across the corner;
+// the left rule down to the body top and the right one down to `rightRuleBottom`.
 void DrawCornerPane(Component& c, double cornerWidth, double bodyTop, double rightRuleBottom,
-                    const QString& caption = QStringLiteral("日  期"));
+                    const QString& text = QStringLiteral("日  期"));
 
 // "-N-" centred in a borderless cell 19500 x 300 at (0, y), "宋体" 11.
 void PrintPageNumber(Component& c, int number, double y = 13300);

@@ -1,6 +1,7 @@
 #include "window/PageExport.h"
 
 #include "outside/ImageEncoder.h"
+#include "platform/AtomicOutputFile.h"
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
 #include "platform/PreviewPanes.h"
@@ -106,10 +107,9 @@ void savePage(const QImage& image, const QString& bmpPath, ImageEncoder& encoder
 {
     const QString native = NativePath(bmpPath);
     const auto removeBitmap = [&native] { QFile::remove(native); };
-    if (!image.save(native, "BMP")) {
-        removeBitmap();
-        throw ReportError(75, QStringLiteral("不能写入位图文件: ") + native);
-    }
+    // Never through a link placed at the name; a bitmap cut short is not left behind.
+    if (const QString failure = WriteImageWhole(native, image, "BMP"); !failure.isEmpty())
+        throw ReportError(75, QStringLiteral("不能写入位图文件: ") + failure);
     try {
         encoder.JpegEncoder(bmpPath);
     } catch (...) {
@@ -170,8 +170,9 @@ QString PageImageName(const Component& c, int page, QString* problem)
         base.clear();
     }
     const QString name = base + u'_' + twoDigits(QString::number(page)) + QStringLiteral(".bmp");
-    // A header field with a separator or ".." would put the file somewhere else.
-    if (base.size() <= 1 || !IsPlainFileName(name) || name.contains(QStringLiteral(".."))) {
+    // A header field with a separator or ".." would put the file somewhere else. Empty
+    // fields (a yearly file the reader could not read whole) still make a plain name.
+    if (base.isEmpty() || !IsPlainFileName(name) || name.contains(QStringLiteral(".."))) {
         if (problem)
             *problem = QStringLiteral("报表文件头中的台站号或年月不能用作文件名: ") + name;
         return {};

@@ -2,6 +2,7 @@
 
 #include "platform/Printer.h"
 #include "platform/QtPrinters.h"
+#include "toolkit/ErrorReporter.h"
 #include "toolkit/PageSetup.h"
 #include "report/Component.h"
 #include "window/PrintPageChoice.h"
@@ -13,6 +14,11 @@
 
 namespace tabulon {
 
+namespace {
+// The title of the box that tells of print jobs lost.
+const QString PrintContext = QStringLiteral("打印报表");
+}  // namespace
+
 void ApplyDefaultOrientation(Component& c)
 {
     Printer* printer = c.printers().CurrentPrinter();
@@ -23,11 +29,12 @@ void ApplyDefaultOrientation(Component& c)
     c.state.Orientation = printer->Orientation();
 }
 
-void PrintChosenPages(Component& c, PageList& list, BriefTableBoxes& briefTables)
+QStringList PrintChosenPages(Component& c, PageList& list, BriefTableBoxes& briefTables)
 {
     Printer* printer = c.printers().CurrentPrinter();
     if (!printer)
-        return;
+        return {};
+    printer->TakeOutputFailures();   // only this run's losses are told
     // The page set-up of each page picks the scale and margins for its paper.
     const Canvas& cv = c.canvas;
     OutputSettings::drawingOn(printer->surface(), cv.PageScale, cv.LeftMargin, cv.TopMargin).applyTo(c.canvas);
@@ -41,6 +48,11 @@ void PrintChosenPages(Component& c, PageList& list, BriefTableBoxes& briefTables
         briefTables[static_cast<size_t>(box)] = false;
     }
     DeleteReportCustomForm(c);
+    // A job lost on the way out is never passed over as printed.
+    const QStringList lost = printer->TakeOutputFailures();
+    if (!lost.isEmpty())
+        ShowError(c, PrintContext, ReportError(75, lost.join(QStringLiteral("\r\n"))));
+    return lost;
 }
 
 QStringList PrintPagesToPdf(Component& c, const QString& pdfPath, const std::vector<int>& pages, QString& error)
@@ -60,16 +72,20 @@ QStringList PrintPagesToPdf(Component& c, const QString& pdfPath, const std::vec
         }
     }
 
+    // A folder that cannot be made shows as the first job that cannot be written.
     QDir().mkpath(QFileInfo(pdfPath).absolutePath());
     auto printers = QtPrinterCollection::pdfFile(pdfPath);
     QtPrinterCollection* pdf = printers.get();
     c.setPrinters(std::move(printers));
     ApplyDefaultOrientation(c);
+    QStringList lost;
     {
         ScopedOutput output(c.canvas);
         output.restoreTo(AfterPrinting);
-        PrintChosenPages(c, rows, briefTables);
+        lost = PrintChosenPages(c, rows, briefTables);
     }
+    if (!lost.isEmpty())
+        error = lost.join(u'\n');
     return pdf->current()->jobFiles();
 }
 

@@ -38,8 +38,8 @@ void ApplyDefaultOrientation(Component& c);
 // The dialog's OK: output to the current printer, every selected row printed and deselected,
 // then every ticked brief table printed and unticked, each page a job of its own; the
 // custom paper form is removed afterwards. Output stays on the printer. Nothing is printed
-// without a printer.
-void PrintChosenPages(Component& c, PageList& list, BriefTableBoxes& briefTables);
+// without a printer. Jobs lost on the way out are told in an error box and returned.
+QStringList PrintChosenPages(Component& c, PageList& list, BriefTableBoxes& briefTables);
 
 // What closing the dialog leaves, whatever was printed: preview output at scale 1 with no
 // margins and no target.
@@ -47,8 +47,9 @@ inline const OutputSettings AfterPrinting = OutputSettings::preview();
 
 // Prints the given pages (1-based, in ascending order) of the loaded report as the print
 // dialog would, on a printer that writes each job to its own PDF file ("out.pdf" ->
-// "out-1.pdf", ...). Returns the files written; on a page the report has not got,
-// nothing is printed and `error` says why.
+// "out-1.pdf", ...). Returns the files written whole; on a page the report has not got,
+// nothing is printed and `error` says why. Jobs lost on the way out are told in an error
+// box and `error` lists them; they are not among the files returned.
 QStringList PrintPagesToPdf(Component& c, const QString& pdfPath, const std::vector<int>& pages, QString& error);
 
 }  // namespace tabulon

@@ -8,6 +8,7 @@
 #include "outside/SettingsWriter.h"
 #include "platform/ObjectFactory.h"
 #include "toolkit/Dispatcher.h"
+#include "toolkit/ErrorReporter.h"
 #include "report/ReportError.h"
 #include "report/Component.h"
 #include "window/LineSample.h"
@@ -200,13 +201,21 @@ void frmReportOutPut::closeEvent(QCloseEvent* event)
 void frmReportOutPut::Form_Unload()
 {
     unloaded_ = true;
+    // Nothing in the system reads this key; the window closes either way.
+    std::unique_ptr<SettingsWriter> settings;
     try {
-        auto settings = c_.objects().Create<SettingsWriter>(ProgId::Settings);
+        settings = c_.objects().Create<SettingsWriter>(ProgId::Settings);
+    } catch (const ReportError& e) {
+        // Without the component the settings file is not touched.
+        qWarning() << "ReportOutPutStatus not written:" << e.number() << e.description();
+        return;
+    }
+    try {
         settings->WriteINI(QStringLiteral("Open_File"), QStringLiteral("ReportOutPutStatus"), QStringLiteral("0"),
                            c_.state.SystemPath + QStringLiteral("SysConfig\\UserOpt.ini"));
     } catch (const ReportError& e) {
-        // Nothing in the system reads this key; the window closes either way.
-        qWarning() << "ReportOutPutStatus not written:" << e.number() << e.description();
+        // A write that failed is told: the settings the user has are not the ones meant.
+        ShowError(c_, QStringLiteral("关闭窗口"), e);
     }
 }
 

@@ -90,7 +90,8 @@ TEST(SampleFolder, TheChooserListsEverySampleFileUnderItsKind)
               QStringList({"A50953-200302.TXT", "A50953-200303.TXT", "A54511-200302.TXT", "A54511-200303.TXT",
                            "A56294-200303-0.TXT", "A57494-200303.TXT", "A57494-200304.TXT", "A58362-200303.TXT"}));
     EXPECT_EQ(ListDataFiles(folder, "R"),
-              QStringList({"R54511-200303.TXT", "R56294-200303.TXT", "R57494-200303.TXT"}));
+              QStringList({"R54511-200302.TXT", "R54511-200303.TXT", "R56294-200303.TXT",
+                           "R57494-200303.TXT"}));
     EXPECT_EQ(ListDataFiles(folder, "Y"), QStringList({"Y54511-2003.TXT"}));
     EXPECT_TRUE(QFile::exists(QStringLiteral(TABULON_SOURCE_DIR "/data/sample/system/SysConfig/UserOpt.ini")));
 }

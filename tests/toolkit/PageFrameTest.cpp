@@ -55,6 +55,26 @@ TEST_F(PageFrameTest, PrintingDrawsEveryPassOnTheCallersSurface)
     EXPECT_DOUBLE_EQ(panes.PaneWidth(0), -1);   // untouched
 }
 
+TEST_F(PageFrameTest, EveryPageStartsCentredWhateverThePageBeforeLeft)
+{
+    print();
+    std::vector<int> alignAtCorner;
+    const auto page = [&](Pass p) {
+        if (p == Pass::Corner)
+            alignAtCorner.push_back(c.canvas.TextAlign);
+        c.canvas.TextAlign = 2;   // the body is right-aligned ...
+        if (p == Pass::Body)
+            throw ReportError::subscriptOutOfRange();   // ... and the page fails there
+    };
+    EXPECT_THROW(DrawInPasses(c, PaneLayout::standard(1020, 1110, 12990), page), ReportError);
+    EXPECT_EQ(c.canvas.TextAlign, 2);
+    EXPECT_THROW(DrawInPasses(c, PaneLayout::standard(1020, 1110, 12990), page), ReportError);
+    // After a page that ended normally (centred) nothing changes.
+    c.canvas.TextAlign = 0;
+    EXPECT_THROW(DrawInPasses(c, PaneLayout::standard(1020, 1110, 12990), page), ReportError);
+    EXPECT_EQ(alignAtCorner, (std::vector<int>{0, 0, 0}));
+}
+
 TEST_F(PageFrameTest, PreviewWithoutPanesIsAnError)
 {
     c.setPanes(nullptr);

@@ -5,9 +5,11 @@
 #include "window/PageExport.h"
 #include "window/PreviewPane.h"
 #include "WindowFixture.h"
+#include "support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QImageReader>
 
@@ -234,6 +236,47 @@ TEST_F(PageExport, AnUnknownStationKindSavesNoPagesButMakesTheFolder)
     EXPECT_TRUE(QDir(systemPath + "ReportFile/Rpic").exists());
 }
 
+// Every page name whose bitmap or image is a planted link: nothing is written through it.
+TEST_F(PageExport, ALinkAtAPageBitmapOrImageNameIsRefusedAndItsTargetKept)
+{
+    const QString victim = dir.path() + "/victim";
+    {
+        QFile f(victim);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("precious");
+    }
+    QDir().mkpath(systemPath + "ReportFile/Rpic");
+    for (const QString name : {QStringLiteral("A54511200303_03.bmp"), QStringLiteral("A54511200303_03.jpg")}) {
+        SCOPED_TRACE(name.toStdString());
+        const QString link = systemPath + "ReportFile/Rpic/" + name;
+        ASSERT_TRUE(QFile::link(victim, link));
+        messages->shown.clear();
+        const ExportResult r = SaveReportPages(*c, drawer());
+        EXPECT_TRUE(r.aborted);
+        EXPECT_EQ(r.saved, 2);
+        ASSERT_EQ(messages->titles(), (QStringList{"询问", "JPG方式保存报表内容"}));
+        EXPECT_TRUE(messages->shown[1].text.contains(name));
+        EXPECT_TRUE(messages->shown[1].text.contains(QStringLiteral("链接")));
+        EXPECT_TRUE(QFileInfo(link).isSymLink());
+        QFile::remove(link);
+    }
+    QFile f(victim);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("precious"));
+    EXPECT_TRUE(files("*.bmp").isEmpty());
+}
+
+TEST_F(PageExport, APageCutShortByAFileSizeLimitIsNeitherKeptNorCounted)
+{
+    // The bitmap of a page is over 4 MB: the first page's write fails.
+    const int child = test::RunUnderFileSizeLimit(1024 * 1024, [&] {
+        const ExportResult r = SaveReportPages(*c, drawer());
+        return r.aborted && r.saved == 0 && messages->titles() == QStringList{"询问", "JPG方式保存报表内容"} ? 0 : 1;
+    });
+    EXPECT_EQ(child, 0);
+    EXPECT_EQ(QDir(systemPath + "ReportFile/Rpic").entryList(QDir::Files | QDir::Hidden), QStringList{});
+}
+
 TEST(PageImageNames, MonthsAndPagesHaveTwoDigits)
 {
     Component c{Services{std::make_unique<ScriptedMessageBox>(), nullptr}};
@@ -249,6 +292,9 @@ TEST(PageImageNames, MonthsAndPagesHaveTwoDigits)
     EXPECT_FALSE(problem.isEmpty());
     c.state.ReportKind = 0;
     EXPECT_TRUE(PageImageName(c, 1).isEmpty());
+    // A yearly file the reader could not read whole leaves the fields empty: a plain name.
+    c.state.ReportKind = YearlySurfaceReport;
+    EXPECT_EQ(PageImageName(c, 1), QStringLiteral("Y_01.bmp"));
 }
 
 TEST(JpegEncoderStandIn, WritesTheJpegBesideTheBitmap)
@@ -264,6 +310,27 @@ TEST(JpegEncoderStandIn, WritesTheJpegBesideTheBitmap)
     EXPECT_TRUE(QFile::remove(bmp));   // finished with the bitmap
     EXPECT_THROW(encoder->JpegEncoder(dir.path() + "/missing.bmp"), ReportError);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"P_01.jpg"});
+}
+
+TEST(JpegEncoderStandIn, AJpegCutShortIsNotLeftAndTheFailureRaised)
+{
+    QTemporaryDir dir;
+    QImage noise(400, 300, QImage::Format_RGB32);
+    for (int y = 0; y < noise.height(); ++y)
+        for (int x = 0; x < noise.width(); ++x)
+            noise.setPixel(x, y, static_cast<QRgb>((x * 7919u + y * 104729u) * 2654435761u));
+    const QString bmp = dir.path() + "/P_01.bmp";
+    ASSERT_TRUE(noise.save(bmp, "BMP"));
+    const int child = test::RunUnderFileSizeLimit(8192, [&] {
+        try {
+            MakeStandardObjectFactory()->Create<ImageEncoder>(ProgId::ImageEncoder)->JpegEncoder(bmp);
+        } catch (const ReportError& e) {
+            return e.description().contains("P_01.jpg") ? 0 : 2;
+        }
+        return 1;
+    });
+    EXPECT_EQ(child, 0);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"P_01.bmp"});
 }
 
 }  // namespace

@@ -1,12 +1,15 @@
 #include "platform/QtPrinters.h"
 #include "platform/Surface.h"
+#include "support/FileSizeLimit.h"
 #include "support/ScopedRenderers.h"
 #include "toolkit/PageFrame.h"
 #include "report/Component.h"
 #include "window/PrintRun.h"
 #include "window/frmReportOutPut.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -94,6 +97,91 @@ TEST(PrintToPdf, BriefTablesArePrintedThroughTheirBoxes)
     EXPECT_TRUE(PrintPagesToPdf(run.c, run.dir.filePath(QStringLiteral("n.pdf")), {1, 14}, error).isEmpty());
     EXPECT_TRUE(error.contains(QStringLiteral("14")));
     EXPECT_TRUE(run.jobsBefore.empty());
+}
+
+// A yearly report whose pages 2 and 3 draw a line each.
+struct YearlyPdfRun : PdfRun {
+    YearlyPdfRun()
+    {
+        c.state.ReportKind = YearlySurfaceReport;
+        c.state.PageCount = 6;
+        c.canvas.PaperKind = PaperA4;
+        renderers.set(RendererId::PrintYearPage1, recordingRenderer(2));
+        renderers.set(RendererId::PrintYearPage2, recordingRenderer(3));
+    }
+    ScriptedMessageBox& messages() { return static_cast<ScriptedMessageBox&>(c.messages()); }
+};
+
+// Counts what the painter says while alive.
+class PainterWarnings {
+public:
+    PainterWarnings() { previous_ = qInstallMessageHandler(&PainterWarnings::record); count() = 0; }
+    ~PainterWarnings() { qInstallMessageHandler(previous_); }
+    static int& count()
+    {
+        static int n = 0;
+        return n;
+    }
+
+private:
+    static void record(QtMsgType, const QMessageLogContext&, const QString& text)
+    {
+        if (text.contains(QStringLiteral("QPainter")) || text.contains(QStringLiteral("Painter not active")))
+            ++count();
+    }
+    QtMessageHandler previous_ = nullptr;
+};
+
+TEST(PrintToPdf, APlaceThatTakesNoFileLosesTheJobsWithOneBoxAndNoPainting)
+{
+    YearlyPdfRun run;
+    // The folder named for the files is a regular file: no one can write there, not even
+    // the superuser the tests may run as.
+    QFile blocker(run.dir.filePath(QStringLiteral("blocker")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    PainterWarnings warnings;
+    QString error;
+    const QStringList files =
+        PrintPagesToPdf(run.c, run.dir.filePath(QStringLiteral("blocker/out.pdf")), {2, 3}, error);
+    EXPECT_TRUE(files.isEmpty());
+    EXPECT_TRUE(error.contains(QStringLiteral("out-1.pdf")) && error.contains(QStringLiteral("out-2.pdf")))
+        << error.toStdString();
+    EXPECT_EQ(PainterWarnings::count(), 0);
+    ASSERT_EQ(run.messages().titles(), QStringList{"打印报表"});
+    EXPECT_EQ(run.messages().shown[0].style, MsgStyle::Critical);
+    // The pages were still laid out, each as a job of its own.
+    EXPECT_EQ(run.jobsBefore.size(), 2u);
+}
+
+TEST(PrintToPdf, AFolderAtAJobNameLosesOnlyThatJobAndSaysSo)
+{
+    YearlyPdfRun run;
+    ASSERT_TRUE(QDir(run.dir.path()).mkdir(QStringLiteral("out-1.pdf")));
+    QString error;
+    const QStringList files = PrintPagesToPdf(run.c, run.dir.filePath(QStringLiteral("out.pdf")), {2, 3}, error);
+    EXPECT_EQ(files, QStringList{run.dir.filePath(QStringLiteral("out-2.pdf"))});
+    EXPECT_EQ(PdfPageCount(files.value(0)), 1);
+    EXPECT_TRUE(error.contains(QStringLiteral("out-1.pdf"))) << error.toStdString();
+    EXPECT_FALSE(error.contains(QStringLiteral("out-2.pdf")));
+    EXPECT_EQ(run.messages().titles(), QStringList{"打印报表"});
+    EXPECT_TRUE(QFileInfo(run.dir.filePath(QStringLiteral("out-1.pdf"))).isDir());
+}
+
+TEST(PrintToPdf, UnderAFileSizeLimitNoTruncatedJobIsListedOrLeft)
+{
+    YearlyPdfRun run;
+    const int child = test::RunUnderFileSizeLimit(256, [&] {
+        QString error;
+        const QStringList files = PrintPagesToPdf(run.c, run.dir.filePath(QStringLiteral("out.pdf")), {2, 3}, error);
+        return files.isEmpty() && error.contains(QStringLiteral("out-2.pdf")) &&
+                       run.messages().titles() == QStringList{"打印报表"}
+                   ? 0
+                   : 1;
+    });
+    EXPECT_EQ(child, 0);
+    EXPECT_EQ(QDir(run.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{});
 }
 
 }  // namespace

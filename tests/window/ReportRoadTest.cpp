@@ -88,5 +88,24 @@ TEST_F(ReportRoad, TheYearlyReportSavesSixNamedPages)
         EXPECT_TRUE(f.startsWith("Y545112003_0")) << f.toStdString();
 }
 
+TEST_F(ReportRoad, EveryRadiationReportSavesEveryPageWithoutAnError)
+{
+    ClsTabulon(*c).MonthFSTabulon(systemPath, "");
+    c->existingWindow()->Form_Activate();
+    const std::pair<const char*, int> files[] = {{"R54511-200303.TXT", 7}, {"R54511-200302.TXT", 7},
+                                                 {"R57494-200303.TXT", 4}, {"R56294-200303.TXT", 3}};
+    for (const auto& [file, pages] : files) {
+        SCOPED_TRACE(file);
+        load(QString::fromLatin1(file));
+        ASSERT_EQ(c->state.PageCount, pages);
+        messages->shown.clear();
+        const ExportResult r = SaveReportPages(*c);
+        EXPECT_EQ(r.saved, pages);
+        EXPECT_EQ(r.failed, 0);
+        EXPECT_EQ(messages->titles(), QStringList{QStringLiteral("询问")});
+    }
+    EXPECT_EQ(rpic("R*.jpg").size(), 21);
+}
+
 }  // namespace
 }  // namespace tabulon

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QToolButton>
 
@@ -187,6 +188,18 @@ TEST_F(ReportWindowFrame, ClosingWithoutASettingsComponentStillCloses)
     frmReportOutPut& w = openWindow();
     EXPECT_TRUE(w.close());
     EXPECT_TRUE(messages->shown.empty());
+}
+
+TEST_F(ReportWindowFrame, ClosingTellsWhenTheSettingsCannotBeWrittenAndStillCloses)
+{
+    // A folder where the settings file should be: not writable even for the superuser.
+    QDir().mkpath(systemPath + "SysConfig/UserOpt.ini");
+    frmReportOutPut& w = openWindow();
+    EXPECT_TRUE(w.close());
+    ASSERT_EQ(messages->shown.size(), 1u);
+    EXPECT_EQ(messages->shown[0].title, QStringLiteral("关闭窗口"));
+    EXPECT_EQ(messages->shown[0].style, MsgStyle::Critical);
+    EXPECT_TRUE(QFileInfo(systemPath + "SysConfig/UserOpt.ini").isDir());
 }
 
 }  // namespace

@@ -21,6 +21,12 @@ int DaysInMonth(const Component& c)
     return static_cast<int>(Val(c.tables.AfilePara(4).toString()));
 }
 
+int DaysInRadiationMonth(const Component& c)
+{
+    // Only compared with days 1..31: a larger count reads as 31, so no cast can overflow.
+    return static_cast<int>(std::clamp(Val(c.tables.RfilePara(4).toString()), 0.0, 31.0));
+}
+
 RowRules RowRules::decadeRules(const QString& literal, int width)
 {
     return decadeRules(width > 0 ? NumberFields(literal, width) : CommaNumbers(literal));
@@ -111,6 +117,13 @@ void PrintRowLabels(Canvas& cv, const QString& literal, int pieceWidth, int coun
 {
     for (int k = 0; k < count; ++k)
         cv.PrintCell(border, FixedWidthPiece(literal, k, pieceWidth), width, rowHeight, x, top + rowHeight * k);
+}
+
+void PrintRowLabels(Canvas& cv, const QStringList& labels, double x, double width, double top,
+                    double rowHeight, int border)
+{
+    for (qsizetype k = 0; k < labels.size(); ++k)
+        cv.PrintCell(border, labels[k], width, rowHeight, x, top + rowHeight * double(k));
 }
 
 }  // namespace tabulon

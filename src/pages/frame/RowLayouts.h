@@ -18,6 +18,8 @@ class Component;
 
 // Days in the month of the loaded monthly surface report (AfilePara element 4, read as a number).
 int DaysInMonth(const Component& c);
+// Days in the month of the loaded radiation report (RfilePara element 4, read as a number).
+int DaysInRadiationMonth(const Component& c);
 
 // A set of horizontal rules, each with its weight code relative to LineWeight
 // (0 = LineWeight, -1 = one lighter).
@@ -89,5 +91,8 @@ struct DayGrid {
 // `count`; each in a cell width x rowHeight at x with the given border.
 void PrintRowLabels(Canvas& cv, const QString& literal, int pieceWidth, int count, double x,
                     double width, double top, double rowHeight, int border);
+// The same with the labels given one per row, as they stand.
+void PrintRowLabels(Canvas& cv, const QStringList& labels, double x, double width, double top,
+                    double rowHeight, int border);
 
 }  // namespace tabulon
