@@ -5,7 +5,9 @@
 // One function per table family: a page that needs more data extends its family.
 
 #include "sample_data/AStatistics.h"
+#include "sample_data/DecadePages.h"
 #include "sample_data/RFile.h"
+#include "sample_data/DayGrids.h"
 #include "sample_data/Symbols.h"
 #include "sample_data/WindIcingShowcase.h"
 #include "sample_data/YFile.h"
@@ -21,6 +23,7 @@ json MakeAFile(const Station& s)
     const int days = DaysIn(s.year, s.month);
     std::vector<Day> month = Simulate(s, days);
     ShowcaseWeatherRecords(s, month);
+    ShowcaseLateSnowCover(s, month);
     if (s.lightWinds)
         MakeWindsLight(month);
     const AContext a{s, days, month};
@@ -33,6 +36,8 @@ json MakeAFile(const Station& s)
     AddGroundSoil(t, a);
     AddEvaporationSnowIcing(t, a);
     ShowcaseCloudFormsAndIcing(t, a);
+    ShowcaseCloudSymbolCodes(t, a);
+    ShowcaseAccumulatedPrecipitation(t, a);
     AddSunshineSeaLevel(t, a);
     AddExtraTables(t, a);
     AddBackCoverTexts(t, a);
@@ -40,6 +45,7 @@ json MakeAFile(const Station& s)
     AddMonthStatistics(t, a);
     AddClassCounts(t, a);
     AddWindStatistics(t, a);
+    ShowcaseDecadePageCells(t, a);
     ShowcaseWindAndIcing(t, a);
     return t;
 }
@@ -182,6 +188,9 @@ std::vector<Station> MonthlyStations()
     referenceManualGround.manualMarker = "人工";
     referenceManualGround.modes[16] = "9";
     referenceManualGround.modes[17] = "9";
+    referenceManualGround.modes[7] = "A";    // cloud height, cloud forms and visibility
+    referenceManualGround.modes[8] = "B";    // not hourly: their pages print blank grids
+    referenceManualGround.modes.erase(9);
     referenceManualGround.baseTemperature = 9.5;
     referenceManualGround.seed = 58362;
     out.push_back(referenceManualGround);

@@ -16,6 +16,8 @@ public:
     virtual void SizePane(int index, double width, double height) = 0;
     virtual double PaneWidth(int index) const = 0;
     virtual double PaneHeight(int index) const = 0;
+    // Blanks what pane `index` shows, keeping its size.
+    virtual void ClearPane(int index) = 0;
     // Empties every pane and gives it zero size at the window's origin.
     virtual void clearpicture() = 0;
 };

@@ -58,6 +58,8 @@ void DrawInPasses(Component& c, const PaneLayout& layout, const std::function<vo
             const double width = cv.scaled(e.width) + e.extraWidth;
             const double height = e.widthOnly ? panes->PaneHeight(i) : cv.scaled(e.height) + e.extraHeight;
             panes->SizePane(i, width, height);
+            if (e.clearedAfterSizing)
+                panes->ClearPane(i);
             cv.OutputTarget = &panes->Picqb(i);
         }
         drawPass(static_cast<Pass>(i + 1));

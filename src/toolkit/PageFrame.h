@@ -23,6 +23,8 @@ struct PaneExtent {
     // Only the width is set; the pane keeps its height (the unused panes of a page
     // without fixed headings).
     bool widthOnly = false;
+    // Cleared right after sizing (preview only: printing draws every pass on one surface).
+    bool clearedAfterSizing = false;
 };
 
 struct PaneLayout {

@@ -131,6 +131,20 @@ const QString& FormattedTwoDigits(QString& cell)
     return cell;
 }
 
+QString FormatNumber00(const QString& text)
+{
+    double value = 0;
+    if (!NumberOf(text, value))
+        return text;
+    // Halves round away from zero, as the number pattern does; a value that rounds to
+    // zero has no sign.
+    const double rounded = std::round(value);
+    if (rounded == 0)
+        return QStringLiteral("00");
+    const QString digits = QString::number(std::fabs(rounded), 'f', 0).rightJustified(2, u'0');
+    return rounded < 0 ? u'-' + digits : digits;
+}
+
 void PrintBlankDayRows(Component& c, std::int16_t yEnd, std::int16_t x0, std::int16_t colW,
                        std::int16_t rowH, std::int16_t nCols)
 {

@@ -18,6 +18,11 @@ void FormatTwoDigits(QString& value);
 // The same, returning the rewritten cell, for pages that print a table cell as they format it.
 const QString& FormattedTwoDigits(QString& cell);
 
+// A numeric text as a whole number of at least two digits (the number pattern "00"):
+// "7" -> "07", "7.6" -> "08", "2.5" -> "03", "-5" -> "-05", "123" -> "123". A text that
+// is not a number is returned as it stands. Nothing is written back.
+QString FormatNumber00(const QString& text);
+
 // Draws empty framed cells (text "  ") in the day rows past the month's last day, so the day
 // grid looks complete: rows for days d + 1 .. 31 directly above yEnd, nCols columns of colW
 // starting at x0. d is the number of days in the month of the loaded A file.

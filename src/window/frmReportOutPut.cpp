@@ -246,6 +246,11 @@ double frmReportOutPut::PaneHeight(int index) const
     return checkedPane(index).heightTwips();
 }
 
+void frmReportOutPut::ClearPane(int index)
+{
+    checkedPane(index).clearDrawing();
+}
+
 void frmReportOutPut::clearpicture()
 {
     for (PreviewPane* p : panes_) {

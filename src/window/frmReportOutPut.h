@@ -48,6 +48,7 @@ public:
     void SizePane(int index, double width, double height) override;
     double PaneWidth(int index) const override;
     double PaneHeight(int index) const override;
+    void ClearPane(int index) override;
 
     // Public fields.
     std::int16_t oldx = 0, oldy = 0;   // pane twips of the last mouse-down

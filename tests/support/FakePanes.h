@@ -62,6 +62,7 @@ public:
     }
     double PaneWidth(int index) const override { return sizes.at(static_cast<std::size_t>(index)).width; }
     double PaneHeight(int index) const override { return sizes.at(static_cast<std::size_t>(index)).height; }
+    void ClearPane(int index) override { ++paneClears.at(static_cast<std::size_t>(index)); }
     void clearpicture() override
     {
         ++cleared;
@@ -72,6 +73,7 @@ public:
     std::array<PaneSize, 4> sizes{};
     int sizeCalls = 0;
     int cleared = 0;
+    std::array<int, 4> paneClears{};   // ClearPane calls per pane
 };
 
 using FakePanes = Panes<JobSurface>;

@@ -231,3 +231,20 @@ TEST(PrintBlankDayRows, DaysThatAreNoNumberRaiseATypeMismatch)
     }
     EXPECT_TRUE(surface.texts().empty());
 }
+
+TEST(FormatNumber00, NumbersTakeAtLeastTwoDigitsOtherTextsStay)
+{
+    EXPECT_EQ(FormatNumber00(QStringLiteral("7")), QStringLiteral("07"));
+    EXPECT_EQ(FormatNumber00(QStringLiteral("42")), QStringLiteral("42"));
+    EXPECT_EQ(FormatNumber00(QStringLiteral("123")), QStringLiteral("123"));
+    EXPECT_EQ(FormatNumber00(QStringLiteral("007")), QStringLiteral("07"));
+    EXPECT_EQ(FormatNumber00(QStringLiteral("7.6")), QStringLiteral("08"));
+    EXPECT_EQ(FormatNumber00(QStringLiteral("2.5")), QStringLiteral("03"));
+    EXPECT_EQ(FormatNumber00(QStringLiteral("-5")), QStringLiteral("-05"));
+    EXPECT_EQ(FormatNumber00(QStringLiteral("0")), QStringLiteral("00"));
+    EXPECT_EQ(FormatNumber00(QStringLiteral(" 9 ")), QStringLiteral("09"));
+    EXPECT_EQ(FormatNumber00(QString()), QString());
+    EXPECT_EQ(FormatNumber00(QStringLiteral("-")), QStringLiteral("-"));
+    EXPECT_EQ(FormatNumber00(QStringLiteral("x")), QStringLiteral("x"));
+    EXPECT_EQ(FormatNumber00(QStringLiteral("7/3")), QStringLiteral("7/3"));
+}

@@ -1,5 +1,7 @@
 #include "pages/frame/TenDayPage.h"
 
+#include "pages/frame/FramedPage.h"
+
 #include "toolkit/PageHeading.h"
 #include "report/Component.h"
 
@@ -54,24 +56,9 @@ void DrawBody(Component& c, const TenDayPage& page)
 
 void DrawTenDayPage(Component& c, const TenDayPage& page)
 {
-    c.canvas.TextAlign = Align::Centre;
-    DrawInPasses(c, page.panes, [&](Pass pass) {
-        switch (pass) {
-        case Pass::Corner:
-            page.layout.DrawCorner(c);
-            break;
-        case Pass::ColumnHeadings:
-            DrawColumnHeadings(c, page);
-            break;
-        case Pass::RowHeadings:
-            page.layout.DrawRowHeadings(c);
-            break;
-        case Pass::Body:
-            DrawBody(c, page);
-            break;
-        }
-    });
-    EndPrintedPage(c);
+    DrawFramedPage(c, page.panes,
+                   {[&] { page.layout.DrawCorner(c); }, [&] { DrawColumnHeadings(c, page); },
+                    [&] { page.layout.DrawRowHeadings(c); }, [&] { DrawBody(c, page); }});
 }
 
 }  // namespace tabulon

@@ -1,0 +1,29 @@
+#pragma once
+// The fixed-hour evaporation, snow, wire-icing and wind page of a manual station: by day the
+// two pans' evaporation, snow depth and pressure, the wire-icing record and the 2-minute wind
+// at 02, 08, 14 and 20 h with its daily mean; ten-day and month rows; the month's wind
+// statistics by direction on the right and the fixed-time maximum wind below.
+
+#include <QString>
+
+namespace tabulon {
+
+class Component;
+
+// Draws the page ("-6-") on the preview panes or on OutputTarget and ends it. The day,
+// ten-day and month evaporation cells keep their two-digit form in their tables.
+void PrintEvaporationSnowIcingWind(Component& c);
+
+// A "direction/speed" wind cut into what its two cells show. The speed is `speedFormat`
+// of the part after the first "/"; a value without "/" shows as stored in the direction
+// cell and leaves the speed cell empty.
+struct WindCells {
+    QString direction;
+    QString speed;
+};
+WindCells SplitFixedTimeWind(const QString& value);
+// The wind of a wire-icing record: a speed that is a number in the pattern "00", any other
+// as stored; a value without "/" shows two empty cells.
+WindCells SplitIcingWind(const QString& value);
+
+}  // namespace tabulon
