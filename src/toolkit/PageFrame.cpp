@@ -66,20 +66,6 @@ void DrawInPasses(Component& c, const PaneLayout& layout, const std::function<vo
     }
 }
 
-void DrawPage(Component& c, const PaneLayout& layout, const PagePasses& passes)
-{
-    c.canvas.TextAlign = Align::Centre;
-    DrawInPasses(c, layout, [&](Pass pass) {
-        const std::function<void()>& draw = pass == Pass::Corner           ? passes.corner
-                                            : pass == Pass::ColumnHeadings ? passes.columnHeadings
-                                            : pass == Pass::RowHeadings    ? passes.rowHeadings
-                                                                           : passes.body;
-        if (draw)
-            draw();
-    });
-    EndPrintedPage(c);
-}
-
 void DrawCornerPane(Component& c, double cornerWidth, double bodyTop, double rightRuleBottom,
                     const QString& text)
 {

@@ -61,18 +61,6 @@ enum class Pass { Corner = 1, ColumnHeadings = 2, RowHeadings = 3, Body = 4 };
 // the renderer calls PrintPageHeading.
 void DrawInPasses(Component& c, const PaneLayout& layout, const std::function<void(Pass)>& drawPass);
 
-// A page drawn by one function per pass (an empty one draws nothing in its pass).
-struct PagePasses {
-    std::function<void()> corner;
-    std::function<void()> columnHeadings;
-    std::function<void()> rowHeadings;
-    std::function<void()> body;
-};
-
-// Draws a whole page: TextAlign 0, the four passes in their panes (DrawInPasses), then
-// EndPrintedPage. Errors go to the caller.
-void DrawPage(Component& c, const PaneLayout& layout, const PagePasses& passes);
-
 // The corner of a table page, in its corner pass: its text ("日  期" on most pages) boxed
 // over the heading band from y 310 to the body top, in "宋体" 11; the band's top and bottom rules across the corner;
 // the left rule down to the body top and the right one down to `rightRuleBottom`.

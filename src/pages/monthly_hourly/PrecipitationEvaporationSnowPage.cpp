@@ -1,4 +1,5 @@
 #include "pages/frame/DayTotal.h"
+#include "pages/frame/FramedPage.h"
 #include "pages/frame/LayoutLiterals.h"
 #include "pages/frame/RowLayouts.h"
 #include "pages/monthly_hourly/WindEvaporationRenderers.h"
@@ -237,7 +238,7 @@ const bool registered = RegisterRenderer(RendererId::PrintPrecipitationEvaporati
 void PrintPrecipitationEvaporationSnow(Component& c, std::int16_t pageVariant)
 {
     TrapAndReport(c, QStringLiteral("打印定时降水量、蒸发量、雪深、雪压、电线积冰"), [&] {
-        DrawPage(c, Panes,
+        DrawFramedPage(c, Panes,
                  {[&] { DrawCornerPane(c, DateWidth, TableTop, TableTop); }, [&] { DrawHeadingBand(c); },
                   [&] { DrawRowHeadings(c.canvas); }, [&] { DrawBody(c, pageVariant); }});
     });

@@ -1,3 +1,4 @@
+#include "pages/frame/FramedPage.h"
 #include "pages/frame/LayoutLiterals.h"
 #include "pages/frame/RowLayouts.h"
 #include "pages/monthly_hourly/WindEvaporationRenderers.h"
@@ -229,7 +230,7 @@ const bool registered = RegisterRenderer(RendererId::PrintTenMinuteWind, [](Comp
 void PrintTenMinuteWind(Component& c, std::int16_t pageVariant)
 {
     // No trap of its own: an error goes up to the dispatcher, which reports it.
-    DrawPage(c, Panes,
+    DrawFramedPage(c, Panes,
              {[&] { DrawCorner(c); }, [&] { DrawColumnHeadings(c, pageVariant); },
               [&] { DrawRowHeadings(c.canvas); }, [&] { DrawBody(c, pageVariant); }});
 }

@@ -1,3 +1,4 @@
+#include "pages/frame/FramedPage.h"
 #include "pages/frame/LayoutLiterals.h"
 #include "pages/monthly_hourly/WindEvaporationRenderers.h"
 #include "toolkit/PageFrame.h"
@@ -184,7 +185,7 @@ const bool registered = RegisterRenderer(RendererId::PrintWindStatistics, [](Com
 void PrintWindStatistics(Component& c, std::int16_t pageVariant)
 {
     TrapAndReport(c, QStringLiteral("打印风统计"), [&] {
-        DrawPage(c, Panes,
+        DrawFramedPage(c, Panes,
                  {[&] { DrawCorner(c.canvas); }, [&] { DrawColumnCaptions(c); }, [&] { DrawRowCaptions(c.canvas); },
                   [&] { DrawBody(c, pageVariant); }});
     });
