@@ -1,10 +1,8 @@
-#include "pages/frame/FramedPage.h"
+#include "pages/frame/DayGridPage.h"
 #include "pages/frame/LayoutLiterals.h"
-#include "pages/frame/RowLayouts.h"
 #include "pages/monthly_hourly/WindEvaporationRenderers.h"
 #include "platform/Surface.h"
 #include "toolkit/PageFrame.h"
-#include "toolkit/PageHeading.h"
 #include "toolkit/Renderers.h"
 #include "toolkit/TextHelpers.h"
 #include "report/Component.h"
@@ -24,11 +22,10 @@ constexpr double NoonRuleX = 7700;   // between the 08 h and 09 h columns
 constexpr double PageRight = 19500;
 constexpr int ValueColumns = 32;
 
-// Rows: a heading band of three tiers, 31 day rows and a month row of two lines.
-constexpr double BandTop = 310;
-constexpr double LabelTop = 710;
+// Rows: a heading band of three tiers (title, hours, "向 速"), 31 day rows and a month row
+// of two lines.
 constexpr double CaptionTop = 1110;
-constexpr double RowHeight = 350;
+constexpr double RowHeight = DayGridPage::RowHeight;
 constexpr DayGrid Days{1510, RowHeight, false};
 constexpr double MonthRowY = 12360;
 constexpr double MonthDatesY = 12710;
@@ -37,7 +34,6 @@ constexpr double TableBottom = 13060;
 const QString Headings = QStringLiteral(
     "自  记  风  向  风  速     (0.1m/s),  自  动  观  测  十  分  钟  平  均  风  向  风  速     (0.1m/s),"
     "十  分  钟  平  均  风  向  风  速     (0.1m/s)  ");
-const QString HourLabels = QStringLiteral("212223241 2 3 4 5 6 7 8 9 1011121314151617181920");
 const QString ExtremeCaptions = QStringLiteral("风速 风向 时间 风速 风向 时间");
 const QString PageNumbers = QStringLiteral("-5-,-12-,-19-");
 
@@ -47,55 +43,23 @@ constexpr int ExtremeItem = 3;
 
 double ColumnX(int column) { return DateWidth + ColumnWidth * column; }
 
-void DrawCorner(Component& c)
+// The band's tier below the hours: "向 速" under each hour, the group captions over the
+// means, the maximum and the extreme wind, and their sub-captions.
+void PrintCaptions(Canvas& cv)
 {
-    DrawCornerPane(c, DateWidth, Days.top, 1830, QStringLiteral("日期"));
-}
-
-void DrawColumnHeadings(Component& c, std::int16_t pageVariant)
-{
-    Canvas& cv = c.canvas;
-    const int lw = cv.LineWeight;
-    cv.DrawHorizontalLine(0, BandTop, PageRight, lw);
-    cv.DrawHorizontalLine(0, Days.top, PageRight, lw);
-    for (double x : {NoonRuleX, MeansX, MaximumX, ExtremeX})
-        cv.DrawVerticalLine(x, LabelTop, Days.top, lw);
-    cv.DrawVerticalLine(PageRight, BandTop, Days.top, lw);
-
-    cv.SetFont(11, 1);
-    PrintPageHeading(c);
-    cv.PrintCell(Border::Framed, CommaItem(Headings, pageVariant), PageRight - DateWidth, 400, DateWidth, BandTop);
-    const QStringList hours = CutPieces(HourLabels, 2, 24);
-    for (int i = 0; i < 24; ++i) {
-        cv.SetFont(11, 1);
-        cv.PrintCell(Border::Framed, hours[i], ColumnWidth, 400, ColumnX(i), LabelTop);
-        cv.SetFont(10, 1);
+    cv.SetFont(10, 1);
+    for (int i = 0; i < 24; ++i)
         cv.PrintCell(Border::Framed, QStringLiteral("向 速"), ColumnWidth, 400, ColumnX(i), CaptionTop);
-    }
     cv.SetFont(11, 1);
-    cv.PrintCell(Border::Framed, QStringLiteral("平均风速"), 2 * ColumnWidth, 400, MeansX, LabelTop);
+    cv.PrintCell(Border::Framed, QStringLiteral("平均风速"), 2 * ColumnWidth, 400, MeansX, DayGridPage::LabelTop);
     cv.PrintCell(Border::Framed, QStringLiteral("4次"), ColumnWidth, 400, MeansX, CaptionTop);
     cv.PrintCell(Border::Framed, QStringLiteral("24次"), ColumnWidth, 400, MeansX + ColumnWidth, CaptionTop);
-    cv.PrintCell(Border::Framed, QStringLiteral("最大风速"), 3 * ColumnWidth, 400, MaximumX, LabelTop);
-    cv.PrintCell(Border::Framed, QStringLiteral("极大风速"), 3 * ColumnWidth, 400, ExtremeX, LabelTop);
+    cv.PrintCell(Border::Framed, QStringLiteral("最大风速"), 3 * ColumnWidth, 400, MaximumX, DayGridPage::LabelTop);
+    cv.PrintCell(Border::Framed, QStringLiteral("极大风速"), 3 * ColumnWidth, 400, ExtremeX, DayGridPage::LabelTop);
     cv.SetFont(10, 1);
     const QStringList captions = CutPieces(ExtremeCaptions, 3, 6);
     for (int j = 0; j < 6; ++j)
         cv.PrintCell(Border::Framed, captions[j], ColumnWidth, 400, MaximumX + ColumnWidth * j, CaptionTop);
-}
-
-void DrawRowHeadings(Canvas& cv)
-{
-    const int lw = cv.LineWeight;
-    cv.DrawVerticalLine(0, BandTop, TableBottom, lw);
-    cv.DrawVerticalLine(DateWidth, BandTop, TableBottom, lw);
-    Days.dayRules().draw(cv, 0, 660);
-    cv.DrawHorizontalLine(0, MonthRowY, 1030, lw);
-    cv.DrawHorizontalLine(0, TableBottom, 1030, lw);
-    cv.SetFont(11, 1);
-    Days.printDayLabels(cv, 0, DateWidth, cv.ShowGridLines);
-    cv.PrintWrappedText(Border::Framed, DateWidth, 2 * RowHeight, 0, MonthRowY, QStringLiteral("月平均或极值"),
-                        RowHeight, 3);
 }
 
 // A month without any maximum (or extreme) wind has every day's value set to "/" and its
@@ -164,15 +128,13 @@ void PrintMonthWind(Canvas& cv, const TextList& m, int first, double x)
                      RowHeight, x, MonthDatesY);
 }
 
-void DrawBody(Component& c, std::int16_t pageVariant)
+// The hourly winds and daily means, blank rows past the month's end, then the maxima.
+void PrintDays(Component& c)
 {
     Canvas& cv = c.canvas;
     ATables& t = c.tables;
     const int grid = cv.ShowGridLines;
-    const int lw = cv.LineWeight;
     const int days = std::min(DaysInMonth(c), 31);
-
-    cv.SetFont(9, 1);
     Days.forEachDay(days, [&](int d, double y) {
         for (int h = 1; h <= 24; ++h) {
             QString& wind = t.AWind10Min(d, h);
@@ -194,32 +156,61 @@ void DrawBody(Component& c, std::int16_t pageVariant)
         PrintWind(cv, t.AMaxWind(d, MaximumItem), t.AMaxWind(d, MaximumItem + 1), MaximumX, y);
         PrintWind(cv, t.AMaxWind(d, ExtremeItem), t.AMaxWind(d, ExtremeItem + 1), ExtremeX, y);
     });
-
-    PrintMonthWind(cv, t.AMonthStat, 65, MaximumX);
-    PrintMonthWind(cv, t.AMonthStat, 70, ExtremeX);
-
-    for (double x : {NoonRuleX, MeansX, MaximumX, ExtremeX})
-        cv.DrawVerticalLine(x, LabelTop, TableBottom, lw);
-    cv.DrawVerticalLine(PageRight, BandTop, TableBottom, lw);
-    Days.dayRules().draw(cv, 600, PageRight);
-    cv.DrawHorizontalLine(0, MonthRowY, PageRight, lw);
-    cv.DrawHorizontalLine(600, MonthDatesY, PageRight, lw);
-    cv.DrawHorizontalLine(0, TableBottom, PageRight, lw);
-
-    for (int e = 1; e <= 26; ++e) {
-        cv.TextAlign = Align::Right;
-        cv.PrintCell(grid, t.AWind10MinMonthRow(e), ColumnWidth, RowHeight, ColumnX(e - 1), MonthRowY);
-        cv.TextAlign = Align::Centre;
-        cv.PrintCell(grid, QStringLiteral("--"), ColumnWidth, RowHeight, ColumnX(e - 1), MonthDatesY);
-    }
-
-    PrintPageNumber(c, CommaItem(PageNumbers, pageVariant));
 }
 
-const PaneLayout Panes = PaneLayout::of({DateWidth, Days.top, PaneMargin, PaneMargin},
-                                        {19550, Days.top, 0, PaneMargin},
-                                        {DateWidth, TableBottom, PaneMargin, PaneMargin},
-                                        {19550, 16200, 0, 0});
+// The month row: the month's hour and mean values over "--", then its maximum and extreme wind.
+void PrintMonthRow(Component& c)
+{
+    Canvas& cv = c.canvas;
+    for (int e = 1; e <= 26; ++e) {
+        cv.TextAlign = Align::Right;
+        cv.PrintCell(cv.ShowGridLines, c.tables.AWind10MinMonthRow(e), ColumnWidth, RowHeight, ColumnX(e - 1),
+                     MonthRowY);
+        cv.TextAlign = Align::Centre;
+        cv.PrintCell(cv.ShowGridLines, QStringLiteral("--"), ColumnWidth, RowHeight, ColumnX(e - 1), MonthDatesY);
+    }
+    PrintMonthWind(cv, c.tables.AMonthStat, 65, MaximumX);
+    PrintMonthWind(cv, c.tables.AMonthStat, 70, ExtremeX);
+}
+
+DayGridPage TenMinuteWindPage(Component& c, std::int16_t pageVariant)
+{
+    DayGridPage page;
+    page.panes = PaneLayout::of({DateWidth, Days.top, PaneMargin, PaneMargin}, {19550, Days.top, 0, PaneMargin},
+                                {DateWidth, TableBottom, PaneMargin, PaneMargin}, {19550, 16200, 0, 0});
+    page.dateWidth = DateWidth;
+    page.columnWidth = ColumnWidth;
+    page.columnCount = ValueColumns;
+    page.rows = Days;
+    page.cornerText = QStringLiteral("日期");
+    page.cornerRuleBottom = 1830;
+
+    page.title = CommaItem(Headings, pageVariant);
+    page.titleWidth = PageRight - DateWidth;
+    page.columnLabels = HourLabels();
+    page.heavyColumnRules = {NoonRuleX, MeansX, MaximumX, ExtremeX};
+    page.heavyColumnRuleBottom = TableBottom;
+    page.bandRightRuleBottom = Days.top;
+    page.moreHeadings = [&c](const DayGridPage&) { PrintCaptions(c.canvas); };
+
+    page.outerRuleBottom = TableBottom;
+    page.dateRuleBottom = TableBottom;
+    page.dateColumnClosingRules = {MonthRowY, TableBottom};
+    page.dateDayRuleEnd = 660;
+    page.belowDayLabels = [&c](const DayGridPage&) {
+        c.canvas.PrintWrappedText(Border::Framed, DateWidth, 2 * RowHeight, 0, MonthRowY,
+                                  QStringLiteral("月平均或极值"), RowHeight, 3);
+    };
+
+    page.cellAlign = Align::Centre;
+    page.cells = [&c](const DayGridPage&) { PrintDays(c); };
+    page.bodyRules = {{PageRight, DayGridPage::BandTop, TableBottom}};
+    page.bodyDayRuleStart = 600;
+    page.closingRules = {{0, MonthRowY, PageRight}, {600, MonthDatesY, PageRight}, {0, TableBottom, PageRight}};
+    page.belowGrid = [&c](const DayGridPage&) { PrintMonthRow(c); };
+    page.pageNumber = CommaItem(PageNumbers, pageVariant);
+    return page;
+}
 
 const bool registered = RegisterRenderer(RendererId::PrintTenMinuteWind, [](Component& c, const RendererArgs& a) {
     PrintTenMinuteWind(c, a[0]);
@@ -230,9 +221,7 @@ const bool registered = RegisterRenderer(RendererId::PrintTenMinuteWind, [](Comp
 void PrintTenMinuteWind(Component& c, std::int16_t pageVariant)
 {
     // No trap of its own: an error goes up to the dispatcher, which reports it.
-    DrawFramedPage(c, Panes,
-             {[&] { DrawCorner(c); }, [&] { DrawColumnHeadings(c, pageVariant); },
-              [&] { DrawRowHeadings(c.canvas); }, [&] { DrawBody(c, pageVariant); }});
+    DrawDayGridPage(c, TenMinuteWindPage(c, pageVariant));
 }
 
 }  // namespace tabulon

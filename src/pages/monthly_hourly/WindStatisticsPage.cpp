@@ -1,3 +1,4 @@
+#include "pages/frame/DayGridPage.h"   // HourLabels
 #include "pages/frame/FramedPage.h"
 #include "pages/frame/LayoutLiterals.h"
 #include "pages/monthly_hourly/WindEvaporationRenderers.h"
@@ -34,7 +35,6 @@ constexpr double TableBottom = 13310;
 
 const QString DirectionLabels =
     QStringLiteral("N,NNE,NE,ENE,E,ESE,SE,SSE,S,SSW,SW,WSW,W,WNW,NW,NNW,C");
-const QString HourLabels = QStringLiteral("21,22,23,24,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20");
 const QString MonthLabels = QStringLiteral("月合计,平均风速,风向频率,月合计,平均风速,风向频率");
 const QString ItemLabels = QStringLiteral("风速合计,出现回数,最大风速");
 
@@ -79,7 +79,7 @@ void DrawColumnCaptions(Component& c)
                  HourOrigin, BandTop);
     cv.PrintCell(Border::Framed, QStringLiteral("4   次"), 3 * ColumnWidth, RowHeight, MonthOf4X, BandTop);
     cv.PrintCell(Border::Framed, QStringLiteral("24   次"), 3 * ColumnWidth, RowHeight, MonthOf24X, BandTop);
-    const QStringList hours = CommaList(HourLabels);
+    const QStringList hours = HourLabels();
     const QStringList months = CommaList(MonthLabels);
     for (int i = 0; i < 30; ++i) {
         cv.SetFont(i < 24 ? 10 : 8, 1);
