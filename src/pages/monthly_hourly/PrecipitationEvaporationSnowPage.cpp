@@ -4,14 +4,11 @@
 #include "pages/frame/RowLayouts.h"
 #include "pages/monthly_hourly/WindEvaporationRenderers.h"
 #include "toolkit/CloudIcingSymbols.h"
-#include "toolkit/Numeric.h"
 #include "toolkit/PageFrame.h"
 #include "toolkit/PageHeading.h"
 #include "toolkit/Renderers.h"
 #include "toolkit/TextHelpers.h"
 #include "report/Component.h"
-
-#include <cmath>
 
 namespace tabulon {
 
@@ -61,16 +58,6 @@ constexpr int DrySpellDates = 41;
 DecadeLayout Rows()
 {
     return DecadeLayout::fromLiterals(BlockTops, StatisticsRows, RowHeight);
-}
-
-// The icing wind's speed: two digits at least when it is a number, as it stands otherwise.
-QString TwoDigitSpeed(const QString& speed)
-{
-    if (!IsNumeric(speed))
-        return speed;
-    const double v = std::round(Val(speed));
-    const QString digits = QString::number(std::abs(v), 'f', 0).rightJustified(2, u'0');
-    return v < 0 ? u'-' + digits : digits;
 }
 
 void DrawHeadingBand(Component& c)
@@ -166,10 +153,9 @@ void DrawBody(Component& c, std::int16_t pageVariant)
         cv.SetFont(9, 1);
         for (int item = 2; item <= 8; ++item)
             cell(t.AWireIcing(d, item), NorthSouthX + ColumnWidth * (item - 2), y);
-        const QString wind = t.AWireIcing(d, 9);
-        const qsizetype slash = wind.indexOf(u'/');
-        cell(slash < 0 ? QString() : wind.left(slash), IcingDirectionX, y);
-        cell(slash < 0 ? QString() : TwoDigitSpeed(wind.mid(slash + 1)), IcingSpeedX, y);
+        const WindCells wind = SplitIcingWind(t.AWireIcing(d, 9));
+        cell(wind.direction, IcingDirectionX, y);
+        cell(wind.speed, IcingSpeedX, y);
     });
     PrintWireIcingSymbol(c, t.AMonthStat(46), WireIcingGlyphs(), ColumnWidth, RowHeight, IcingX, ExtremesY);
     cv.SetFont(9, 1);
