@@ -1,4 +1,5 @@
 #include "pages/frame/DayTotal.h"
+#include "pages/frame/DecadeCells.h"
 #include "pages/frame/FramedPage.h"
 #include "pages/frame/LayoutLiterals.h"
 #include "pages/frame/RowLayouts.h"
@@ -95,26 +96,16 @@ void DrawHeadingBand(Component& c)
     cv.PrintWrappedText(Border::Framed, ColumnWidth, 600, IcingSpeedX, 610, QStringLiteral("风速      (0.1m/s)"), 300, 8);
 }
 
-void DrawRowHeadings(Canvas& cv)
-{
-    const int lw = cv.LineWeight;
-    cv.DrawVerticalLine(0, BandTop, TableBottom, lw);
-    cv.DrawVerticalLine(DateWidth, BandTop, TableBottom, lw);
-    RowRules::decadeRules(Rules, 0).draw(cv, 0, DateWidth);
-    cv.SetFont(11, 1);
-    PrintRowLabels(cv, RowLabelLiteral, 7, 35, 0, DateWidth, TableTop, RowHeight, cv.ShowGridLines);
-}
-
 void DrawBody(Component& c, std::int16_t pageVariant)
 {
     Canvas& cv = c.canvas;
     ATables& t = c.tables;
-    const int grid = cv.ShowGridLines;
     const int lw = cv.LineWeight;
     const DecadeLayout rows = Rows();
     const int days = DaysInMonth(c);
+    const RowCells cells(cv, RowHeight);
     const auto cell = [&](const QString& text, double x, double y, double w = ColumnWidth) {
-        cv.PrintCell(grid, text, w, RowHeight, x, y);
+        cells.value(x, y, w, text);
     };
 
     cv.SetFont(9, 1);
@@ -122,21 +113,21 @@ void DrawBody(Component& c, std::int16_t pageVariant)
     // Precipitation: 20-8, 8-20, the 20-20 total and the 8-8 amount.
     rows.forEachDay(days, [&](int d, double y) {
         for (int item = 1; item <= 3; ++item)
-            cell(FormattedTwoDigits(t.APrecipitation(d, item)), 1500 + ColumnWidth * (item - 1), y);
-        cell(FormattedTwoDigits(t.ADailyStat(d, 14)), 4500, y);
+            cells.padded(1500 + ColumnWidth * (item - 1), y, ColumnWidth, t.APrecipitation(d, item));
+        cells.padded(4500, y, ColumnWidth, t.ADailyStat(d, 14));
     });
     rows.forEachStatRow([&](int p, double y) {
         for (int item = 162; item <= 165; ++item)
-            cell(FormattedTwoDigits(t.ADekadStat(p, item)), 1500 + ColumnWidth * (item - 162), y);
+            cells.padded(1500 + ColumnWidth * (item - 162), y, ColumnWidth, t.ADekadStat(p, item));
     });
     // Evaporation: small pan and the E601B total.
     rows.forEachDay(days, [&](int d, double y) {
-        cell(FormattedTwoDigits(t.AEvaporation(d, 1)), 5500, y);
+        cells.padded(5500, y, ColumnWidth, t.AEvaporation(d, 1));
         cell(FormattedDayTotal(t.AEvaporationE601B, d), 6500, y);
     });
     rows.forEachStatRow([&](int p, double y) {
-        cell(FormattedTwoDigits(t.ADekadStat(p, 166)), 5500, y);
-        cell(FormattedTwoDigits(t.ADekadStat(p, 167)), 6500, y);
+        cells.padded(5500, y, ColumnWidth, t.ADekadStat(p, 166));
+        cells.padded(6500, y, ColumnWidth, t.ADekadStat(p, 167));
     });
     // Snow.
     rows.forEachDay(days, [&](int d, double y) {
@@ -175,29 +166,23 @@ void DrawBody(Component& c, std::int16_t pageVariant)
 
     // Bottom block: pentad precipitation, day classes, largest day, longest wet and dry spells.
     cv.SetFont(11, 1);
-    const std::vector<double> groupX = {0, 4500, 11500, 13786, 17215};
-    const std::vector<double> groupW = {4500, 7000, 2286, 3429, 2286};
-    const QStringList groups = {QStringLiteral("候降水量"), QStringLiteral("各级降水日数"),
-                                QStringLiteral("一日最大降水量"), QStringLiteral("最长连续降水日数"),
-                                QStringLiteral("最长连续无降水日数")};
-    for (int g = 0; g < groups.size(); ++g)
-        cv.PrintCell(Border::Framed, groups[g], groupW[g], RowHeight, groupX[g], TableBottom);
+    PrintCellRun(cv, Border::Framed, 0, TableBottom, RowHeight, {4500, 7000, 2286, 3429, 2286},
+                 {QStringLiteral("候降水量"), QStringLiteral("各级降水日数"), QStringLiteral("一日最大降水量"),
+                  QStringLiteral("最长连续降水日数"), QStringLiteral("最长连续无降水日数")});
     FormatSpellDates(c, t.AMonthStat(WetSpellDates));
     FormatSpellDates(c, t.AMonthStat(DrySpellDates));
     std::vector<int> widths(6, 750);
     widths.insert(widths.end(), 8, 875);
     widths.insert(widths.end(), 7, 1143);
-    const std::vector<int> xs = RunningX(0, widths);
-    const QStringList labels = CommaList(BottomLabels);
-    for (int j = 0; j < labels.size(); ++j) {
-        cv.PrintCell(Border::Framed, labels[j], widths[j], RowHeight, xs[j], BottomLabelY);
-        cv.PrintCell(Border::Framed, t.AMonthStat(FirstBottomItem + j), widths[j], RowHeight, xs[j], BottomValueY);
-    }
+    QStringList values;
+    for (int item = FirstBottomItem; item <= DrySpellDates; ++item)
+        values << t.AMonthStat(item);
+    PrintCellRun(cv, Border::Framed, 0, BottomLabelY, RowHeight, widths, CommaList(BottomLabels));
+    PrintCellRun(cv, Border::Framed, 0, BottomValueY, RowHeight, widths, values);
 
     // The snow and icing columns have no ten-day values.
     for (int p = 1; p <= 2; ++p)
-        for (int e = 0; e < 12; ++e)
-            cell(QStringLiteral("---"), SnowDepthX + ColumnWidth * e, rows.statRows[p - 1]);
+        cells.repeat(SnowDepthX, rows.statRows[p - 1], ColumnWidth, 12, QStringLiteral("---"));
 
     for (double x : {5500.0, SnowDepthX, IcingX})
         cv.DrawVerticalLine(x, BandTop, TableBottom, lw);
@@ -226,7 +211,11 @@ void PrintPrecipitationEvaporationSnow(Component& c, std::int16_t pageVariant)
     TrapAndReport(c, QStringLiteral("打印定时降水量、蒸发量、雪深、雪压、电线积冰"), [&] {
         DrawFramedPage(c, Panes,
                  {[&] { DrawCornerPane(c, DateWidth, TableTop, TableTop); }, [&] { DrawHeadingBand(c); },
-                  [&] { DrawRowHeadings(c.canvas); }, [&] { DrawBody(c, pageVariant); }});
+                  [&] {
+                      DrawDecadeRowHeadings(c.canvas, RowRules::decadeRules(Rules, 0), DateWidth, TableBottom,
+                                            {RowLabelLiteral, 7, 35, TableTop, RowHeight});
+                  },
+                  [&] { DrawBody(c, pageVariant); }});
     });
 }
 
