@@ -9,6 +9,7 @@
 #include "sample_data/RFile.h"
 #include "sample_data/DayGrids.h"
 #include "sample_data/Symbols.h"
+#include "sample_data/WindIcingShowcase.h"
 #include "sample_data/YFile.h"
 
 #include <QDir>
@@ -45,6 +46,7 @@ json MakeAFile(const Station& s)
     AddClassCounts(t, a);
     AddWindStatistics(t, a);
     ShowcaseDecadePageCells(t, a);
+    ShowcaseWindAndIcing(t, a);
     return t;
 }
 
@@ -210,6 +212,7 @@ std::vector<Station> MonthlyStations()
     automaticManualGround.stationClass = "一般站";
     automaticManualGround.modes[16] = "9";
     automaticManualGround.modes[17] = "9";
+    automaticManualGround.modes[12] = "0";   // E601B read once a day: a table of one item
     automaticManualGround.baseTemperature = 12.0;
     automaticManualGround.seed = 56294;
     out.push_back(automaticManualGround);

@@ -85,12 +85,12 @@ void PrintPageNumber(Component& c, int number, double y)
     PrintPageNumber(c, u'-' + QString::number(number) + u'-', y);
 }
 
-void PrintPageNumber(Component& c, const QString& text, double y, double width)
+void PrintPageNumber(Component& c, const QString& text, double y, double width, double height)
 {
     Canvas& cv = c.canvas;
     cv.SetFont(11, 1);
     cv.TextAlign = Align::Centre;
-    cv.PrintCell(Border::None, text, width, 300, 0, y);
+    cv.PrintCell(Border::None, text, width, height, 0, y);
 }
 
 void EndPrintedPage(Component& c)

@@ -7,6 +7,8 @@
 #include "window/DataFileNames.h"
 #include "window/LoaderFixture.h"
 
+#include <QDir>
+
 #include <cmath>
 
 using namespace tabulon;
@@ -114,4 +116,34 @@ TEST_F(LoaderTest, BackCoverListsCarryEveryStationChangeAndBothLayouts)
     for (const char* code : {"00", "01", "02", "03", "04", "05", "55", "06", "07", "77", "08", "09", "10", "11",
                              "BB", "12", "13"})
         EXPECT_TRUE(codes.contains(QString::fromLatin1(code))) << code;
+}
+
+TEST_F(LoaderTest, WindAndEvaporationTablesHaveTheLayoutsTheirPagesRead)
+{
+    const QStringList files = QDir(SampleFolder()).entryList({QStringLiteral("A*.TXT")}, QDir::Files);
+    for (const QString& file : files) {
+        SCOPED_TRACE(file.toStdString());
+        ASSERT_TRUE(load(1, file));
+        const ATables& a = c().tables;
+        const int days = a.AfilePara(4).toInt();
+        // Maximum and extreme wind: "speed/direction" and a time, twice.
+        EXPECT_EQ(a.AMaxWind.ubound(2), 4);
+        EXPECT_TRUE(a.AMaxWind(1, 1).contains(u'/'));
+        // The 8-8 h amount (the day's 8-20 h and the next day's 20-8 h) and its ten-day totals.
+        double firstTenDays = 0;
+        for (int d = 1; d <= 10; ++d) {
+            firstTenDays += Number(a.ADailyStat(d, 14));
+            EXPECT_NEAR(Number(a.ADailyStat(d, 14)), Number(a.APrecipitation(d, 2)) + Number(a.APrecipitation(d + 1, 1)), 1)
+                << d;
+        }
+        EXPECT_NEAR(Number(a.ADekadStat(1, 165)), firstTenDays, 1);
+        // The month row under the daily mean speeds holds their month means.
+        double means = 0;
+        for (int d = 1; d <= days; ++d)
+            means += Number(a.ADailyStat(d, 19));
+        EXPECT_NEAR(Number(a.AWind10MinMonthRow(26)), means / days, 1);
+        // E601B: 25 items a day when read hourly, the total alone otherwise.
+        const bool hourly = a.AfileMode(12) == u"A" || a.AfileMode(12) == u"B";
+        EXPECT_EQ(a.AEvaporationE601B.ubound(2), hourly ? 25 : 1);
+    }
 }
