@@ -39,6 +39,15 @@ constexpr double FrozenDepthLimit = 500;   // cm; deeper is printed as ">" and t
 // The three year rows of a block, in order: total, extreme, mean.
 double YearRowY(double totalsY, int row) { return totalsY + RowHeight * row; }
 
+// The year rows' values, each a little below its label.
+void PrintYearRows(Component& c, const YearTable& table, double totalsY,
+                   std::initializer_list<const ColumnItems*> rows)
+{
+    int row = 0;
+    for (const ColumnItems* items : rows)
+        table.PrintYearRow(c, *items, YearRowY(totalsY, row++) + YearValueDrop, RowHeight);
+}
+
 const MonthLabelColumn& Labels()
 {
     auto yearRows = [](double totals) {
@@ -110,9 +119,7 @@ void PrintUpperValues(Component& c)
     static const ColumnItems extremes(UpperColumns, {{4, 7, 121}, {20, 23, 137}});
     static const ColumnItems means(UpperColumns, {{1, 3, 118}, {9, 19, 126}});
     Upper().PrintMonths(c, months);
-    int row = 0;
-    for (const ColumnItems* items : {&totals, &extremes, &means})
-        Upper().PrintYearRow(c, *items, YearRowY(UpperTotals, row++) + YearValueDrop, RowHeight);
+    PrintYearRows(c, Upper(), UpperTotals, {&totals, &extremes, &means});
 }
 
 void PrintLowerHeadings(Component& c)
@@ -151,9 +158,7 @@ void PrintLowerValues(Component& c)
         ColumnItems(LowerColumns, {{1, 2, 142}, {4, 9, 112}}).without({PercentageColumn});
     static const ColumnItems means(LowerColumns, {{3, 3, 111}, {14, 14, 148}});
     Lower().PrintMonths(c, months);
-    int row = 0;
-    for (const ColumnItems* items : {&totals, &extremes, &means})
-        Lower().PrintYearRow(c, *items, YearRowY(LowerTotals, row++) + YearValueDrop, RowHeight);
+    PrintYearRows(c, Lower(), LowerTotals, {&totals, &extremes, &means});
 }
 
 void DrawBody(Component& c)
