@@ -171,7 +171,7 @@ void PrintInstruments(Component& c)
     }
 }
 
-const bool registered =
+[[maybe_unused]] const bool registered =
     RegisterRenderer(RendererId::PrintYearBackCover, [](Component& c, const RendererArgs&) { PrintYearBackCover(c); });
 
 }  // namespace
