@@ -273,6 +273,7 @@ int main(int argc, char** argv)
         ok = WriteDataFile(reportFiles, s.fileName, "A", MakeAFile(s)) && ok;
     for (const RadiationStation& r : RadiationStations(monthly))
         ok = WriteDataFile(reportFiles, r.fileName, "R", MakeRFile(r)) && ok;
-    ok = WriteDataFile(reportFiles, "Y54511-2003.TXT", "Y", MakeYFile(monthly[0])) && ok;
+    ok = WriteDataFile(reportFiles, "Y54511-2003.TXT", "Y", MakeManualYFile(monthly[0])) && ok;
+    ok = WriteDataFile(reportFiles, "Y57494-2003.TXT", "Y", MakeAutomaticYFile(monthly[2])) && ok;
     return ok ? 0 : 1;
 }
