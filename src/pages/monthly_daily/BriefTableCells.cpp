@@ -5,6 +5,8 @@
 #include "toolkit/TextHelpers.h"
 #include "report/Component.h"
 
+#include <utility>
+
 namespace tabulon {
 
 namespace {
@@ -98,6 +100,17 @@ bool BriefCellReader::text(const BriefColumn& column, const BriefCell& cell, int
         return false;
     out = column.wholeNumbers ? FormatNumber00(*value) : *value;
     return true;
+}
+
+BriefPage::BriefPage(Component& c, DecadeLayout layout, RowRules rules)
+    : c_(c), cv_(c.canvas), t_(c.tables), reader_(c), layout_(std::move(layout)), rules_(std::move(rules)),
+      days_(DaysInMonth(c))
+{
+}
+
+int BriefPage::lw() const
+{
+    return cv_.LineWeight;
 }
 
 }  // namespace tabulon

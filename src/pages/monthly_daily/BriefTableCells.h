@@ -10,7 +10,9 @@
 
 namespace tabulon {
 
+class Canvas;
 class Component;
+struct ReportTables;
 
 // The row labels of pages one and three: days 1-10, "上旬平均", days 11-20, "中旬平均",
 // days 21-31, "下旬平均", "月计/平均" and, as the 36th, "月极值"; the first `count` of them.
@@ -74,6 +76,23 @@ public:
 
 private:
     Component& c_;
+};
+
+// What a summary-table page holds while it draws: the report, its day layout and rules, and
+// the number of days in the month.
+class BriefPage {
+protected:
+    BriefPage(Component& c, DecadeLayout layout, RowRules rules);
+
+    int lw() const;
+
+    Component& c_;
+    Canvas& cv_;
+    ReportTables& t_;
+    BriefCellReader reader_;
+    DecadeLayout layout_;
+    RowRules rules_;
+    int days_;
 };
 
 }  // namespace tabulon

@@ -119,12 +119,11 @@ PaneLayout Panes()
                           {CornerWidth, TableBottom, PaneMargin, 0}, {19550, 16200, 0, 0});
 }
 
-class MonthlyBrief1Page {
+class MonthlyBrief1Page : BriefPage {
 public:
     explicit MonthlyBrief1Page(Component& c)
-        : c_(c), cv_(c.canvas), t_(c.tables), reader_(c),
-          layout_(DecadeLayout::fromLiterals(BlockTops, StatisticRows, RowHeight)),
-          rules_(RowRules::decadeRules(RuleRows, 0)), days_(DaysInMonth(c))
+        : BriefPage(c, DecadeLayout::fromLiterals(BlockTops, StatisticRows, RowHeight),
+                    RowRules::decadeRules(RuleRows, 0))
     {
     }
 
@@ -137,8 +136,6 @@ public:
     }
 
 private:
-    int lw() const { return cv_.LineWeight; }
-
     void drawColumnHeadings()
     {
         cv_.SetFont(11, 1);
@@ -261,13 +258,6 @@ private:
         }
     }
 
-    Component& c_;
-    Canvas& cv_;
-    ReportTables& t_;
-    BriefCellReader reader_;
-    DecadeLayout layout_;
-    RowRules rules_;
-    int days_;
 };
 
 [[maybe_unused]] const bool registered = RegisterRenderer(

@@ -74,10 +74,9 @@ PaneLayout Panes()
                           {RowLabelWidth, D::Bottom, PaneMargin, PaneMargin}, {19550, 16200, 0, 0});
 }
 
-class MonthlyBrief2Page {
+class MonthlyBrief2Page : BriefPage {
 public:
-    explicit MonthlyBrief2Page(Component& c)
-        : c_(c), cv_(c.canvas), t_(c.tables), layout_(D::Layout()), rules_(D::Rules()), days_(DaysInMonth(c))
+    explicit MonthlyBrief2Page(Component& c) : BriefPage(c, D::Layout(), D::Rules())
     {
         const QString& windLetter = t_.AfileMode(ModeElement::Wind);
         hourlyDayWinds_ = WindDayLetters.readingsOf(windLetter) == ModeReadings::Hourly;
@@ -93,8 +92,6 @@ public:
     }
 
 private:
-    int lw() const { return cv_.LineWeight; }
-
     void box(const QString& text, double x, double y, double w, double h)
     {
         cv_.PrintCell(Border::Framed, text, w, h, x, y);
@@ -394,12 +391,6 @@ private:
                            SummaryX, 6130);
     }
 
-    Component& c_;
-    Canvas& cv_;
-    ReportTables& t_;
-    DecadeLayout layout_;
-    RowRules rules_;
-    int days_;
     bool hourlyDayWinds_ = false;
     bool hourlyStatistics_ = false;
 };

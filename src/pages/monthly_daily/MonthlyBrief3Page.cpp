@@ -62,13 +62,9 @@ PaneLayout Panes()
                           {19550, 16200, 0, 0});
 }
 
-class MonthlyBrief3Page {
+class MonthlyBrief3Page : BriefPage {
 public:
-    explicit MonthlyBrief3Page(Component& c)
-        : c_(c), cv_(c.canvas), t_(c.tables), reader_(c), layout_(D::Layout()), rules_(D::Rules()),
-          days_(DaysInMonth(c))
-    {
-    }
+    explicit MonthlyBrief3Page(Component& c) : BriefPage(c, D::Layout(), D::Rules()) {}
 
     void draw()
     {
@@ -78,8 +74,6 @@ public:
     }
 
 private:
-    int lw() const { return cv_.LineWeight; }
-
     // "项目" above a diagonal, "日期" below it. The diagonal is one plain line on the surface.
     void drawCorner()
     {
@@ -157,13 +151,6 @@ private:
         cv_.PrintCell(cv_.ShowGridLines, text, w, D::RowHeight, x, y);
     }
 
-    Component& c_;
-    Canvas& cv_;
-    ReportTables& t_;
-    BriefCellReader reader_;
-    DecadeLayout layout_;
-    RowRules rules_;
-    int days_;
 };
 
 [[maybe_unused]] const bool registered = RegisterRenderer(
