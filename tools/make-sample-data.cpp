@@ -156,6 +156,7 @@ std::vector<Station> MonthlyStations()
     automatic.modes = {{1, "C"}, {2, "B"}, {4, "A"}, {5, "A"}, {6, "A"}, {7, "B"}, {8, "A"}, {9, "A"},
                        {12, "A"}, {15, "N"}, {16, "B"}, {17, "B"}};
     automatic.baseTemperature = 10.5;
+    automatic.fixedHourCloudVisibility = true;
     automatic.seed = 57494;
     out.push_back(automatic);
 
@@ -173,6 +174,7 @@ std::vector<Station> MonthlyStations()
     reference.platformHeight = "0";
     reference.stationClass = "基准站";
     reference.observations = 24;
+    reference.fixedHourCloudVisibility = false;
     reference.baseTemperature = -4.5;
     reference.seed = 50953;
     out.push_back(reference);

@@ -144,8 +144,9 @@ void AddPressureTemperatureHumidity(json& t, const AContext& a)
 void AddCloudVisibility(json& t, const AContext& a)
 {
     auto whole = [](double v) { return Int(v); };
-    t["ATotalCloud"] = ElementTable(a, [](const Day& d, int i) { return d.totalCloud[i]; }, {}, whole);
-    t["ALowCloud"] = ElementTable(a, [](const Day& d, int i) { return d.lowCloud[i]; }, {}, whole);
+    const bool four = a.s.fixedHourCloudVisibility;
+    t["ATotalCloud"] = ElementTable(a, [](const Day& d, int i) { return d.totalCloud[i]; }, {}, whole, four);
+    t["ALowCloud"] = ElementTable(a, [](const Day& d, int i) { return d.lowCloud[i]; }, {}, whole, four);
     static const std::array<const char*, 5> lowForms{"Sc", "Cu", "St", "Ns", "Sc Cu"};
     static const std::array<const char*, 4> highForms{"Ci", "Ac", "As", "Ci Cs"};
     t["ACloudForm"] = ElementTexts(a, [](const Day& d, int i) -> std::string {
@@ -156,10 +157,10 @@ void AddCloudVisibility(json& t, const AContext& a)
         if (total > low)
             f += std::string(f.empty() ? "" : " ") + highForms[static_cast<std::size_t>(total % 4)];
         return f;
-    }, {});
+    }, {}, four);
     t["ACloudHeight"] = ElementTable(a, [](const Day& d, int i) { return d.lowCloud[i] > 0 ? 600 + 90 * d.lowCloud[i] : Missing; }, {},
-                                     [](double v) { return IsMissing(v) ? std::string() : Int(v); });
-    t["AVisibility"] = ElementTable(a, [](const Day& d, int i) { return d.visibility[i]; }, {});
+                                     [](double v) { return IsMissing(v) ? std::string() : Int(v); }, four);
+    t["AVisibility"] = ElementTable(a, [](const Day& d, int i) { return d.visibility[i]; }, {}, Tenths, four);
 }
 
 void AddPrecipitationWeather(json& t, const AContext& a)

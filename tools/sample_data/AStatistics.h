@@ -338,10 +338,10 @@ void AddClassCounts(json& t, const AContext& a)
         }
         return std::to_string(n);
     });
-    // Days with each listed phenomenon, in the order of the weather-code list.
-    static const std::array<const char*, 25> codes{"60", "80", "50", "70", "85", "87", "77", "79", "68",
-                                                   "83", "89", "76", "42", "10", "01", "02", "56", "48",
-                                                   "38", "39", "19", "16", "03", "31", "15"};
+    // Days with each phenomenon of the weather-days table, in its order (rain, snow, hail, ...).
+    static const std::array<const char*, 25> codes{"60", "70", "89", "76", "42", "10", "01", "02", "56",
+                                                   "48", "38", "19", "16", "03", "31", "07", "06", "04",
+                                                   "05", "08", "17", "13", "14", "15", "18"};
     std::vector<json> counts;
     for (const char* code : codes) {
         int n = 0;
