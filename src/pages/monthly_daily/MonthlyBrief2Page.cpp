@@ -14,6 +14,8 @@
 #include "toolkit/WeatherSymbols.h"
 #include "report/Component.h"
 
+#include <algorithm>
+
 namespace tabulon {
 
 namespace {
@@ -370,7 +372,7 @@ private:
             cell(QString::number(r + 20), 7, r);
         }
         cell(QStringLiteral("31"), 7, 11);
-        for (int r = 1; r <= days_ - 20; ++r) {
+        for (int r = 1; r <= std::min(days_, 31) - 20; ++r) {
             cell(t_.ASnow(r + 20, 1), 8, r);
             cell(t_.ASnow(r + 20, 2), 9, r);
         }

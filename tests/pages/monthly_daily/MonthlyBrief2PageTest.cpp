@@ -234,6 +234,16 @@ TEST_F(MonthlyBrief2Page, ShortMonthAndNoGridLines)
     expectPageEnded();
 }
 
+TEST_F(MonthlyBrief2Page, AMonthLongerThan31DaysStopsAtDay31)
+{
+    c.tables.AfilePara(4) = 40;
+    CanvasCallRecorder rec(c.canvas);
+    PrintMonthlyBrief2(c);
+    EXPECT_EQ(cellText(rec, 11619, SnowRowY(11)), code(c.tables.ASnow, 31, 1));
+    EXPECT_TRUE(cellsAt(rec, 11619, SnowRowY(12)).empty());
+    expectPageEnded();
+}
+
 TEST_F(MonthlyBrief2Page, AnErrorEndsThePageUnderItsOwnTitle)
 {
     c.tables.APrecipitation.dim({Bounds{1, 31}, Bounds{1, 2}});   // no item 3
