@@ -113,4 +113,15 @@ int BriefPage::lw() const
     return cv_.LineWeight;
 }
 
+void BriefPage::valueCell(double x, double y, double w, const QString& text)
+{
+    cv_.PrintCell(cv_.ShowGridLines, text, w, layout_.rowHeight, x, y);
+}
+
+void BriefPage::columnCell(const BriefColumn& column, const BriefCell& cell, int row, double y, double w)
+{
+    if (reader_.text(column, cell, row, text_))
+        valueCell(column.x, y, w, text_);
+}
+
 }  // namespace tabulon

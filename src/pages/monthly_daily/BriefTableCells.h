@@ -85,6 +85,10 @@ protected:
     BriefPage(Component& c, DecadeLayout layout, RowRules rules);
 
     int lw() const;
+    // A value cell of the row at y, framed as the grid lines say.
+    void valueCell(double x, double y, double w, const QString& text);
+    // The column's cell (its day or its period cell) for `row`, unless the letter leaves it undrawn.
+    void columnCell(const BriefColumn& column, const BriefCell& cell, int row, double y, double w);
 
     Component& c_;
     Canvas& cv_;
@@ -93,6 +97,9 @@ protected:
     DecadeLayout layout_;
     RowRules rules_;
     int days_;
+
+private:
+    QString text_;
 };
 
 }  // namespace tabulon

@@ -193,16 +193,9 @@ private:
         rules_.draw(cv_, 0, LogicalPageWidth);
         cv_.SetFont(9, 1);
         cv_.TextAlign = Align::Centre;
-        QString text;
         for (const BriefColumn& col : Columns()) {
-            layout_.forEachDay(days_, [&](int d, double y) {
-                if (reader_.text(col, col.day, d, text))
-                    cv_.PrintCell(cv_.ShowGridLines, text, ColumnWidth, RowHeight, col.x, y);
-            });
-            layout_.forEachStatRow([&](int p, double y) {
-                if (reader_.text(col, col.period, p, text))
-                    cv_.PrintCell(cv_.ShowGridLines, text, ColumnWidth, RowHeight, col.x, y);
-            });
+            layout_.forEachDay(days_, [&](int d, double y) { columnCell(col, col.day, d, y, ColumnWidth); });
+            layout_.forEachStatRow([&](int p, double y) { columnCell(col, col.period, p, y, ColumnWidth); });
         }
         PrintBlankDayRows(c_, static_cast<std::int16_t>(layout_.statRows.at(2)), CornerWidth, ColumnWidth,
                           RowHeight, ColumnCount);

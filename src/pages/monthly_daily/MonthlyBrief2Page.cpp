@@ -98,9 +98,10 @@ private:
     {
         cv_.PrintCell(Border::Framed, text, w, h, x, y);
     }
-    void dayCell(const QString& text, double x, double y, double w, int split = 0)
+    // The wind's direction at the top left, its speed at the bottom right.
+    void splitCell(const QString& text, double x, double y, double w)
     {
-        cv_.PrintCell(cv_.ShowGridLines, text, w, D::RowHeight, x, y, split);
+        cv_.PrintCell(cv_.ShowGridLines, text, w, D::RowHeight, x, y, 1);
     }
 
     void drawColumnHeadings()
@@ -169,24 +170,24 @@ private:
         cv_.SetFont(9, 1);
         cv_.TextAlign = Align::Centre;
         layout_.forEachDay(days_, [&](int d, double y) {
-            dayCell(t_.APrecipitation(d, 3), PrecipitationX, y, PrecipitationWidth);
+            valueCell(PrecipitationX, y, PrecipitationWidth, t_.APrecipitation(d, 3));
         });
         layout_.forEachStatRow([&](int p, double y) {
-            dayCell(t_.ADekadStat(p, 164), PrecipitationX, y, PrecipitationWidth);
+            valueCell(PrecipitationX, y, PrecipitationWidth, t_.ADekadStat(p, 164));
         });
         layout_.forEachDay(days_, [&](int d, double y) {
             cv_.TextAlign = Align::Left;
             for (int k = 1; k <= 4; ++k)
-                dayCell(t_.AWind(d, hourlyDayWinds_ ? 6 * k : k), Winds.x(k), y, Winds.width, 1);
+                splitCell(t_.AWind(d, hourlyDayWinds_ ? 6 * k : k), Winds.x(k), y, Winds.width);
             cv_.TextAlign = Align::Right;
-            dayCell(t_.ADailyStat(d, 16), WindMeanX, y, WindMeanWidth);
+            valueCell(WindMeanX, y, WindMeanWidth, t_.ADailyStat(d, 16));
         });
         layout_.forEachStatRow([&](int p, double y) {
             cv_.TextAlign = Align::Left;
             for (int k = 1; k <= 4; ++k)
-                dayCell(t_.ADekadStat(p, 167 + (hourlyStatistics_ ? 6 * k : k)), Winds.x(k), y, Winds.width);
+                valueCell(Winds.x(k), y, Winds.width, t_.ADekadStat(p, 167 + (hourlyStatistics_ ? 6 * k : k)));
             cv_.TextAlign = Align::Right;
-            dayCell(t_.ADekadStat(p, 192), WindMeanX, y, WindMeanWidth);
+            valueCell(WindMeanX, y, WindMeanWidth, t_.ADekadStat(p, 192));
         });
         layout_.forEachDay(days_, [&](int d, double y) {
             PrintWeatherSummary(c_, t_.ADailyStat(d, 13), WeatherWidth, D::RowHeight, WeatherX, y);
@@ -194,7 +195,7 @@ private:
         layout_.forEachStatRow([&](int, double y) {
             cv_.SetFont(11, 1);
             cv_.TextAlign = Align::Centre;
-            dayCell(QStringLiteral("-----"), WeatherX, y, WeatherWidth);
+            valueCell(WeatherX, y, WeatherWidth, QStringLiteral("-----"));
         });
         const auto blankEnd = static_cast<std::int16_t>(layout_.statRows.at(2));
         PrintBlankDayRows(c_, blankEnd, PrecipitationX, PrecipitationWidth, D::RowHeight, 1);

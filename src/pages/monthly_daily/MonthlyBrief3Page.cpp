@@ -112,13 +112,11 @@ private:
 
     void drawBody()
     {
-        QString text;
         cv_.TextAlign = Align::Right;
         layout_.forEachDay(days_, [&](int d, double y) {
             cv_.SetFont(9, 1);
             for (const BriefColumn& col : Columns)
-                if (reader_.text(col, col.day, d, text))
-                    valueCell(col.x, y, ColumnWidth, text);
+                columnCell(col, col.day, d, y, ColumnWidth);
             PrintWeatherSummary(c_, t_.ADailyStat(d, 13), WeatherWidth, D::RowHeight, WeatherX, y);
         });
         // The last day's weather leaves the symbol face selected.
@@ -128,9 +126,9 @@ private:
                 if (col.period.source == S::None) {
                     cv_.TextAlign = Align::Centre;
                     valueCell(col.x, y, ColumnWidth, HumidityFiller);
-                } else if (reader_.text(col, col.period, p, text)) {
+                } else {
                     cv_.TextAlign = Align::Right;
-                    valueCell(col.x, y, ColumnWidth, text);
+                    columnCell(col, col.period, p, y, ColumnWidth);
                 }
             }
             cv_.TextAlign = Align::Centre;
@@ -144,11 +142,6 @@ private:
         cv_.DrawVerticalLine(TableWidth, BandTop, D::Bottom, lw());
         // The number stands centred under the table, not under the page.
         PrintPageNumber(c_, QStringLiteral("-3-"), 13300, TableWidth);
-    }
-
-    void valueCell(double x, double y, double w, const QString& text)
-    {
-        cv_.PrintCell(cv_.ShowGridLines, text, w, D::RowHeight, x, y);
     }
 
 };
