@@ -1,3 +1,4 @@
+#include "pages/frame/ObservationModes.h"
 #include "pages/frame/TenDayPage.h"
 #include "pages/monthly_hourly/TenDayRenderers.h"
 #include "toolkit/Renderers.h"
@@ -15,12 +16,6 @@ constexpr int MeanOf4Column = 24;
 constexpr int MeanOf24Column = 25;
 constexpr int MaximumColumn = 26;
 constexpr int MinimumColumn = 27;
-
-// Modes "C" and "D" keep the daily minimum in item 27; every other mode in item 26.
-int MinimumItem(const QString& mode)
-{
-    return mode == QStringLiteral("C") || mode == QStringLiteral("D") ? 27 : 26;
-}
 
 TenDayPage StationPressurePage(Component& c)
 {
@@ -40,7 +35,7 @@ TenDayPage StationPressurePage(Component& c)
         for (int item = 1; item <= 24; ++item)
             l.PrintValue(c, t.AStationPressure(day, item), item - 1, y);
         l.PrintValue(c, t.AStationPressure(day, 25), MaximumColumn, y);
-        l.PrintValue(c, t.AStationPressure(day, MinimumItem(t.AfileMode(1))), MinimumColumn, y);
+        l.PrintValue(c, t.AStationPressure(day, HourlyMinimumItem(ModeElement::StationPressure, t.AfileMode(1))), MinimumColumn, y);
         l.PrintValue(c, t.ADailyStat(day, 1), MeanOf4Column, y);
         l.PrintValue(c, t.ADailyStat(day, 2), MeanOf24Column, y);
     };
