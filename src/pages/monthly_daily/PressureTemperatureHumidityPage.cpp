@@ -88,15 +88,12 @@ public:
         : c_(c), cv_(c.canvas), t_(c.tables), page_(Frame), layout_(page_.layout), cells_(cv_, RowHeight),
           days_(DaysInMonth(c))
     {
-    }
-
-    void draw()
-    {
         page_.columnHeadings = [this] { drawColumnHeadings(); };
         page_.body = [this] { drawBody(); };
         page_.pageNumber = PageNumberText(1);
-        DrawDecadePage(c_, page_);
     }
+
+    void draw() { DrawDecadePage(c_, page_); }
 
 private:
     int lw() const { return cv_.LineWeight; }
