@@ -14,7 +14,7 @@
 // A page fills in what is its own; the defaults are those of the plain 24-hour grid.
 
 #include "pages/frame/RowLayouts.h"
-#include "pages/frame/TenDayLayout.h"   // VerticalRule
+#include "pages/frame/TenDayLayout.h"   // VerticalRule, HorizontalRule
 #include "toolkit/DrawingState.h"   // Align
 #include "toolkit/PageFrame.h"
 
@@ -24,12 +24,6 @@
 #include <vector>
 
 namespace tabulon {
-
-struct HorizontalRule {
-    double x1 = 0;
-    double y = 0;
-    double x2 = 0;
-};
 
 struct DayGridPage {
     static constexpr double BandTop = 310;

@@ -1,7 +1,7 @@
 #include "pages/frame/DecadePage.h"
 
-#include "pages/frame/DecadeCells.h"
 #include "pages/frame/FramedPage.h"
+#include "toolkit/Canvas.h"
 #include "report/Component.h"
 
 namespace tabulon {
@@ -10,6 +10,17 @@ DecadePage::DecadePage(const DecadeFrame& f)
     : frame(f), layout(DecadeLayout::fromLiterals(f.blockTops, f.statisticRows, f.rowHeight)),
       rules(RowRules::decadeRules(f.ruleRows)), panes(PaneLayout::fixedHeadings(f.cornerWidth, f.bodyTop, f.tableBottom))
 {
+}
+
+DecadePageRenderer::DecadePageRenderer(Component& c, const DecadeFrame& frame)
+    : c_(c), cv_(c.canvas), t_(c.tables), page_(frame), layout_(page_.layout), cells_(cv_, frame.rowHeight),
+      days_(DaysInMonth(c))
+{
+}
+
+int DecadePageRenderer::lw() const
+{
+    return cv_.LineWeight;
 }
 
 void DrawDecadePage(Component& c, const DecadePage& page)

@@ -9,6 +9,7 @@
 // The panes follow from the layout: the corner and the column headings down to the body
 // top, the row headings down to the table bottom.
 
+#include "pages/frame/DecadeCells.h"
 #include "pages/frame/RowLayouts.h"
 #include "toolkit/PageFrame.h"
 
@@ -16,6 +17,9 @@
 #include <functional>
 
 namespace tabulon {
+
+class Canvas;
+struct ReportTables;
 
 // What stays the same from month to month: the page's layout constants.
 struct DecadeFrame {
@@ -53,5 +57,25 @@ struct DecadePage {
 
 // Draws the page in the four passes and ends it (EndPrintedPage). Errors go to the caller.
 void DrawDecadePage(Component& c, const DecadePage& page);
+
+// What the renderer of one decade page draws with: the report, its canvas and tables, the
+// page's description, value cells one row high and the month's length. A page derives from
+// it, fills in page_'s callbacks and calls draw().
+class DecadePageRenderer {
+protected:
+    DecadePageRenderer(Component& c, const DecadeFrame& frame);
+
+    void draw() { DrawDecadePage(c_, page_); }
+    int lw() const;
+    double statRow(int period) const { return page_.statRow(period); }
+
+    Component& c_;
+    Canvas& cv_;
+    ReportTables& t_;
+    DecadePage page_;
+    const DecadeLayout& layout_;
+    RowCells cells_;
+    int days_;
+};
 
 }  // namespace tabulon

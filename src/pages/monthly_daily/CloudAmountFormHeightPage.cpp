@@ -1,6 +1,5 @@
 #include "pages/monthly_daily/CloudAmountFormHeightPage.h"
 
-#include "pages/frame/DecadeCells.h"
 #include "pages/frame/DecadePage.h"
 #include "pages/frame/LayoutLiterals.h"
 #include "toolkit/Canvas.h"
@@ -66,22 +65,19 @@ const std::array<HourCountTable, 2> HourCountTables{{
     {2, {15625, 969}, QStringLiteral("低云量出现回数")},
 }};
 
-class CloudAmountFormHeightPage {
+class CloudAmountFormHeightPage : DecadePageRenderer {
 public:
     CloudAmountFormHeightPage(Component& c, int argument)
-        : c_(c), cv_(c.canvas), t_(c.tables),
-          page_(Frame), layout_(page_.layout), cells_(cv_, RowHeight), days_(DaysInMonth(c))
+        : DecadePageRenderer(c, Frame)
     {
         page_.columnHeadings = [this] { drawColumnHeadings(); };
         page_.body = [this] { drawBody(); };
         page_.pageNumber = PageNumberText(argument == 1 ? 2 : 7);
     }
 
-    void draw() { DrawDecadePage(c_, page_); }
+    using DecadePageRenderer::draw;
 
 private:
-    int lw() const { return cv_.LineWeight; }
-    double statRow(int period) const { return page_.statRow(period); }
 
     void drawColumnHeadings()
     {
@@ -207,13 +203,6 @@ private:
         cv_.DrawVerticalLine(LogicalPageWidth, HeadingTop, ClassTablesBottom, lw());
     }
 
-    Component& c_;
-    Canvas& cv_;
-    ReportTables& t_;
-    DecadePage page_;
-    const DecadeLayout& layout_;
-    RowCells cells_;
-    int days_;
 };
 
 [[maybe_unused]] const bool registered =

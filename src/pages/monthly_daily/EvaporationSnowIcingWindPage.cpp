@@ -1,6 +1,5 @@
 #include "pages/monthly_daily/EvaporationSnowIcingWindPage.h"
 
-#include "pages/frame/DecadeCells.h"
 #include "pages/frame/DecadePage.h"
 #include "pages/frame/LayoutLiterals.h"
 #include "toolkit/Canvas.h"
@@ -71,11 +70,10 @@ const std::array<QString, 3> LineLabels{QStringLiteral("风速合计"), QStringL
 const QString Filler = QStringLiteral("---");
 const QString ShortFiller = QStringLiteral("--");
 
-class EvaporationSnowIcingWindPage {
+class EvaporationSnowIcingWindPage : DecadePageRenderer {
 public:
     explicit EvaporationSnowIcingWindPage(Component& c)
-        : c_(c), cv_(c.canvas), t_(c.tables),
-          page_(Frame), layout_(page_.layout), cells_(cv_, RowHeight), days_(DaysInMonth(c))
+        : DecadePageRenderer(c, Frame)
     {
         // The heading panes end with the left table; the wind statistics stand in the body.
         page_.panes.panes[1] = {LeftTableRight, BodyTop, PaneMargin, PaneMargin};
@@ -87,10 +85,9 @@ public:
         page_.pageNumberY = 13750;
     }
 
-    void draw() { DrawDecadePage(c_, page_); }
+    using DecadePageRenderer::draw;
 
 private:
-    int lw() const { return cv_.LineWeight; }
 
     // The band's rules run past the corner cell into the first heading.
     void drawCorner()
@@ -332,13 +329,6 @@ private:
                       t_.AMonthStat(62)});
     }
 
-    Component& c_;
-    Canvas& cv_;
-    ReportTables& t_;
-    DecadePage page_;
-    const DecadeLayout& layout_;
-    RowCells cells_;
-    int days_;
 };
 
 [[maybe_unused]] const bool registered =

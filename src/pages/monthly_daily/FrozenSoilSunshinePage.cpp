@@ -1,6 +1,5 @@
 #include "pages/monthly_daily/FrozenSoilSunshinePage.h"
 
-#include "pages/frame/DecadeCells.h"
 #include "pages/frame/DecadePage.h"
 #include "pages/frame/LayoutLiterals.h"
 #include "toolkit/Canvas.h"
@@ -45,11 +44,10 @@ constexpr double GroundStateX = 18975;
 constexpr int SunshineTotalColumn = 25;
 constexpr int ValueColumns = 35;
 
-class FrozenSoilSunshinePage {
+class FrozenSoilSunshinePage : DecadePageRenderer {
 public:
     FrozenSoilSunshinePage(Component& c, int stationKind)
-        : c_(c), cv_(c.canvas), t_(c.tables),
-          page_(Frame), layout_(page_.layout), cells_(cv_, RowHeight), days_(DaysInMonth(c))
+        : DecadePageRenderer(c, Frame)
     {
         // The row-heading pane starts blank: this page's labels are drawn on a cleared pane.
         PaneExtent& rowHeadings = page_.panes.panes[2];
@@ -60,11 +58,9 @@ public:
         page_.pageNumber = CommaItem(PageNumbers, stationKind);
     }
 
-    void draw() { DrawDecadePage(c_, page_); }
+    using DecadePageRenderer::draw;
 
 private:
-    int lw() const { return cv_.LineWeight; }
-    double statRow(int period) const { return page_.statRow(period); }
 
     void drawColumnHeadings()
     {
@@ -172,13 +168,6 @@ private:
         cv_.DrawVerticalLine(x + w, y, y + RowHeight, 1);
     }
 
-    Component& c_;
-    Canvas& cv_;
-    ReportTables& t_;
-    DecadePage page_;
-    const DecadeLayout& layout_;
-    RowCells cells_;
-    int days_;
 };
 
 [[maybe_unused]] const bool registered =

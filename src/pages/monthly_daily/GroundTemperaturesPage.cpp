@@ -1,6 +1,5 @@
 #include "pages/monthly_daily/GroundTemperaturesPage.h"
 
-#include "pages/frame/DecadeCells.h"
 #include "pages/frame/DecadePage.h"
 #include "pages/frame/LayoutLiterals.h"
 #include "toolkit/Canvas.h"
@@ -83,11 +82,10 @@ int PageNumberOf(int stationKind)
     }
 }
 
-class GroundTemperaturesPage {
+class GroundTemperaturesPage : DecadePageRenderer {
 public:
     explicit GroundTemperaturesPage(Component& c)
-        : c_(c), cv_(c.canvas), t_(c.tables),
-          page_(Frame), layout_(page_.layout), cells_(cv_, RowHeight), days_(DaysInMonth(c))
+        : DecadePageRenderer(c, Frame)
     {
         page_.cornerRuleBottom = BodyTop;
         page_.columnHeadings = [this] { drawColumnHeadings(); };
@@ -95,10 +93,9 @@ public:
         page_.pageNumber = PageNumberText(PageNumberOf(c.state.StationKind));
     }
 
-    void draw() { DrawDecadePage(c_, page_); }
+    using DecadePageRenderer::draw;
 
 private:
-    int lw() const { return cv_.LineWeight; }
     static double depthX(const SoilDepth& depth) { return Columns.x(depth.firstColumn); }
     static double deepX() { return Columns.x(FirstDeepColumn); }
 
@@ -192,13 +189,6 @@ private:
                       t_.AMonthStat(83), QStringLiteral("地面最低温度≤0.0℃日数"), t_.AMonthStat(84)});
     }
 
-    Component& c_;
-    Canvas& cv_;
-    ReportTables& t_;
-    DecadePage page_;
-    const DecadeLayout& layout_;
-    RowCells cells_;
-    int days_;
 };
 
 [[maybe_unused]] const bool registered = RegisterRenderer(

@@ -1,6 +1,5 @@
 #include "pages/monthly_daily/PressureTemperatureHumidityPage.h"
 
-#include "pages/frame/DecadeCells.h"
 #include "pages/frame/DecadePage.h"
 #include "pages/frame/LayoutLiterals.h"
 #include "toolkit/Canvas.h"
@@ -82,21 +81,19 @@ const MeanExtremeBlock Temperature{TemperatureColumn, &ReportTables::AAirTempera
 
 const QString Filler = QStringLiteral("---");
 
-class PressureTemperatureHumidityPage {
+class PressureTemperatureHumidityPage : DecadePageRenderer {
 public:
     explicit PressureTemperatureHumidityPage(Component& c)
-        : c_(c), cv_(c.canvas), t_(c.tables), page_(Frame), layout_(page_.layout), cells_(cv_, RowHeight),
-          days_(DaysInMonth(c))
+        : DecadePageRenderer(c, Frame)
     {
         page_.columnHeadings = [this] { drawColumnHeadings(); };
         page_.body = [this] { drawBody(); };
         page_.pageNumber = PageNumberText(1);
     }
 
-    void draw() { DrawDecadePage(c_, page_); }
+    using DecadePageRenderer::draw;
 
 private:
-    int lw() const { return cv_.LineWeight; }
 
     // Cells addressed by the column within a block that starts at `first`.
     void value(int first, int column, double y, const QString& text)
@@ -292,13 +289,6 @@ private:
             cv_.DrawVerticalLine(x, HeadingTop, Frame.tableBottom, lw());
     }
 
-    Component& c_;
-    Canvas& cv_;
-    ReportTables& t_;
-    DecadePage page_;
-    const DecadeLayout& layout_;
-    RowCells cells_;
-    int days_;
 };
 
 [[maybe_unused]] const bool registered = RegisterRenderer(RendererId::PrintPressureTemperatureHumidity,
