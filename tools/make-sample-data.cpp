@@ -9,6 +9,7 @@
 #include "sample_data/RFile.h"
 #include "sample_data/DayGrids.h"
 #include "sample_data/Symbols.h"
+#include "sample_data/WindIcingShowcase.h"
 #include "sample_data/YFile.h"
 
 #include <QDir>
@@ -45,6 +46,7 @@ json MakeAFile(const Station& s)
     AddClassCounts(t, a);
     AddWindStatistics(t, a);
     ShowcaseDecadePageCells(t, a);
+    ShowcaseWindAndIcing(t, a);
     return t;
 }
 
@@ -151,6 +153,7 @@ std::vector<Station> MonthlyStations()
     automatic.modes = {{1, "C"}, {2, "B"}, {4, "A"}, {5, "A"}, {6, "A"}, {7, "B"}, {8, "A"}, {9, "A"},
                        {12, "A"}, {15, "N"}, {16, "B"}, {17, "B"}};
     automatic.baseTemperature = 10.5;
+    automatic.fixedHourCloudVisibility = true;
     automatic.seed = 57494;
     out.push_back(automatic);
 
@@ -168,6 +171,7 @@ std::vector<Station> MonthlyStations()
     reference.platformHeight = "0";
     reference.stationClass = "基准站";
     reference.observations = 24;
+    reference.fixedHourCloudVisibility = false;
     reference.baseTemperature = -4.5;
     reference.seed = 50953;
     out.push_back(reference);
@@ -208,6 +212,7 @@ std::vector<Station> MonthlyStations()
     automaticManualGround.stationClass = "一般站";
     automaticManualGround.modes[16] = "9";
     automaticManualGround.modes[17] = "9";
+    automaticManualGround.modes[12] = "0";   // E601B read once a day: a table of one item
     automaticManualGround.baseTemperature = 12.0;
     automaticManualGround.seed = 56294;
     out.push_back(automaticManualGround);
@@ -268,6 +273,7 @@ int main(int argc, char** argv)
         ok = WriteDataFile(reportFiles, s.fileName, "A", MakeAFile(s)) && ok;
     for (const RadiationStation& r : RadiationStations(monthly))
         ok = WriteDataFile(reportFiles, r.fileName, "R", MakeRFile(r)) && ok;
-    ok = WriteDataFile(reportFiles, "Y54511-2003.TXT", "Y", MakeYFile(monthly[0])) && ok;
+    ok = WriteDataFile(reportFiles, "Y54511-2003.TXT", "Y", MakeManualYFile(monthly[0])) && ok;
+    ok = WriteDataFile(reportFiles, "Y57494-2003.TXT", "Y", MakeAutomaticYFile(monthly[2])) && ok;
     return ok ? 0 : 1;
 }

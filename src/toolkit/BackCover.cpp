@@ -176,8 +176,12 @@ QString BackCoverRemarksLine(const ReportTables& t, const QString& schedule)
     if (t.AfilePara(15).toString() != QStringLiteral("基准站"))
         return schedule;
     const bool manual = t.AfilePara(17).toString() == QStringLiteral("人工");
-    return (manual ? QStringLiteral("是否配有自动气象站：否    ") : QStringLiteral("是否配有自动气象站：是    ")) +
-           schedule;
+    return AutomaticStationRemark(manual) + QStringLiteral("    ") + schedule;
+}
+
+QString AutomaticStationRemark(bool manual)
+{
+    return manual ? QStringLiteral("是否配有自动气象站：否") : QStringLiteral("是否配有自动气象站：是");
 }
 
 void PrintBackCover(Component& c, int /*coverKind*/)

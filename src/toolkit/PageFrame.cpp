@@ -96,12 +96,12 @@ void PrintPageNumber(Component& c, int number, double y)
     PrintPageNumber(c, PageNumberText(number), y);
 }
 
-void PrintPageNumber(Component& c, const QString& text, double y, double width)
+void PrintPageNumber(Component& c, const QString& text, double y, double width, double height)
 {
     Canvas& cv = c.canvas;
     cv.SetFont(11, 1);
     cv.TextAlign = Align::Centre;
-    cv.PrintCell(Border::None, text, width, 300, 0, y);
+    cv.PrintCell(Border::None, text, width, height, 0, y);
 }
 
 void EndPrintedPage(Component& c)

@@ -76,8 +76,10 @@ void DrawCornerPane(Component& c, double cornerWidth, double bodyTop, double rig
 QString PageNumberText(int number);
 // "-N-" centred in a borderless cell 19500 x 300 at (0, y), "宋体" 11.
 void PrintPageNumber(Component& c, int number, double y = 13300);
-// The same with the number's text as the page holds it (an item of "-8-,-25-,..." say).
-void PrintPageNumber(Component& c, const QString& text, double y = 13300, double width = 19500);
+// The same with the number's text as the page holds it (an item of "-8-,-25-,..." say), in
+// a cell `width` x `height`.
+void PrintPageNumber(Component& c, const QString& text, double y = 13300, double width = 19500,
+                     double height = 300);
 
 // The last call of every renderer: when printing or saving (PrintMode -1) it ends the
 // document on OutputTarget, so each page is a print job of its own. Errors are ignored.

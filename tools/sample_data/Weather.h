@@ -23,6 +23,9 @@ struct Station {
     double basePressure = 1015;        // hPa
     std::uint32_t seed = 1;
     bool lightWinds = false;           // a few days of winds of 0.1 and 0.2 m/s
+    // Cloud and visibility observed by hand at the four fixed hours (the automatic stations):
+    // their tables hold 02, 08, 14 and 20 h at items 1..4.
+    bool fixedHourCloudVisibility = false;
     bool fourTimesDaily() const { return observations == 3 || observations == 4; }
 };
 

@@ -347,14 +347,6 @@ WindCells SplitFixedTimeWind(const QString& value)
     return {value.left(slash), speed};
 }
 
-WindCells SplitIcingWind(const QString& value)
-{
-    const qsizetype slash = value.indexOf(u'/');
-    if (slash < 0)
-        return {};
-    return {value.left(slash), FormatNumber00(value.mid(slash + 1))};
-}
-
 void PrintEvaporationSnowIcingWind(Component& c)
 {
     TrapAndReport(c, ErrorContext, [&] { EvaporationSnowIcingWindPage(c).draw(); });
