@@ -17,6 +17,12 @@ PaneLayout PaneLayout::standard(double cornerWidth, double bandHeight, double ta
     return l;
 }
 
+PaneLayout PaneLayout::fixedHeadings(double cornerWidth, double bodyTop, double tableBottom)
+{
+    return of({cornerWidth, bodyTop, PaneMargin, PaneMargin}, {19550, bodyTop, 0, PaneMargin},
+              {cornerWidth, tableBottom, PaneMargin, PaneMargin}, {19550, 16200, 0, 0});
+}
+
 PaneLayout PaneLayout::bodyOnly()
 {
     PaneLayout l;
@@ -80,9 +86,14 @@ void DrawCornerPane(Component& c, double cornerWidth, double bodyTop, double rig
     cv.DrawVerticalLine(cornerWidth, bandTop, rightRuleBottom, lw);
 }
 
+QString PageNumberText(int number)
+{
+    return u'-' + QString::number(number) + u'-';
+}
+
 void PrintPageNumber(Component& c, int number, double y)
 {
-    PrintPageNumber(c, u'-' + QString::number(number) + u'-', y);
+    PrintPageNumber(c, PageNumberText(number), y);
 }
 
 void PrintPageNumber(Component& c, const QString& text, double y, double width, double height)

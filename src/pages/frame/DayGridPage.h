@@ -16,7 +16,7 @@
 // tiers and the labels below the days through its own hooks.
 
 #include "pages/frame/RowLayouts.h"
-#include "pages/frame/TenDayLayout.h"   // VerticalRule
+#include "pages/frame/TenDayLayout.h"   // VerticalRule, HorizontalRule
 #include "toolkit/DrawingState.h"   // Align
 #include "toolkit/PageFrame.h"
 
@@ -27,12 +27,6 @@
 #include <vector>
 
 namespace tabulon {
-
-struct HorizontalRule {
-    double x1 = 0;
-    double y = 0;
-    double x2 = 0;
-};
 
 struct DayGridPage {
     static constexpr double BandTop = 310;

@@ -37,6 +37,12 @@ struct VerticalRule {
     double y2 = 0;
 };
 
+struct HorizontalRule {
+    double x1 = 0;
+    double y = 0;
+    double x2 = 0;
+};
+
 struct TenDayLayout {
     static constexpr double RowHeight = 330;
     static constexpr double BandTop = 310;      // top of the heading band, below the page heading line

@@ -19,7 +19,6 @@ constexpr int MinimumColumn = 27;
 
 TenDayPage StationPressurePage(Component& c)
 {
-    Canvas& cv = c.canvas;
     ATables& t = c.tables;
     const TenDayLayout l;   // the default layout is this page's
     TenDayPage page;
@@ -49,15 +48,10 @@ TenDayPage StationPressurePage(Component& c)
                              QStringLiteral("最低"), t.AMonthStat(3), QStringLiteral("日期"), t.AMonthStat(4)},
                             std::vector<double>(8, 1320));
     };
-    page.columnRules = [&c, &cv, l] {
-        l.DrawFixedHourRules(c, 710, 710, 12660);
-        cv.DrawVerticalLine(18180, 1110, 12660, cv.LineWeight);
-        cv.DrawVerticalLine(19500, 1110, 12660, cv.LineWeight);
-    };
-    page.bottomRules = [&cv] {
-        cv.DrawHorizontalLine(1020, 12990, 11580, cv.LineWeight);
-        cv.DrawVerticalLine(11580, 12660, 13000, cv.LineWeight);
-    };
+    page.fixedHourRules = FixedHourRuleSpan{710, 710, 12660};
+    page.bodyRules = {{18180, 1110, 12660}, {19500, 1110, 12660}};
+    page.bottomLines = {{1020, 12990, 11580}};
+    page.bottomEdges = {{11580, 12660, 13000}};
     page.pageNumber = 1;
     return page;
 }

@@ -157,14 +157,12 @@ TenDayPage TemperaturePage(Component& c, int element)
         cv.DrawVerticalLine(18180, 1110, 12660, lw);
         cv.DrawVerticalLine(19500, 310, element == Air ? 12990 : 12660, lw);
     };
-    page.bottomRules = [&cv, element] {
-        if (element == Air) {
-            cv.DrawHorizontalLine(1020, 12990, 19500, cv.LineWeight);
-        } else {
-            cv.DrawHorizontalLine(1020, 12990, 14880, cv.LineWeight);
-            cv.DrawVerticalLine(14880, 12660, 12990, cv.LineWeight);
-        }
-    };
+    if (element == Air) {
+        page.bottomLines = {{1020, 12990, 19500}};
+    } else {
+        page.bottomLines = {{1020, 12990, 14880}};
+        page.bottomEdges = {{14880, 12660, 12990}};
+    }
     return page;
 }
 
