@@ -5,10 +5,12 @@
 // One function per table family: a page that needs more data extends its family.
 
 #include "sample_data/AStatistics.h"
+#include "sample_data/BriefTables.h"
 #include "sample_data/DecadePages.h"
 #include "sample_data/RFile.h"
 #include "sample_data/DayGrids.h"
 #include "sample_data/Symbols.h"
+#include "sample_data/WindIcingShowcase.h"
 #include "sample_data/YFile.h"
 
 #include <QDir>
@@ -40,11 +42,13 @@ json MakeAFile(const Station& s)
     AddSunshineSeaLevel(t, a);
     AddExtraTables(t, a);
     AddBackCoverTexts(t, a);
+    ShowcaseBriefTables(t, a);
     AddDailyAndDekadStatistics(t, a);
     AddMonthStatistics(t, a);
     AddClassCounts(t, a);
     AddWindStatistics(t, a);
     ShowcaseDecadePageCells(t, a);
+    ShowcaseWindAndIcing(t, a);
     return t;
 }
 
@@ -120,6 +124,9 @@ std::vector<Station> MonthlyStations()
     manual.stationClass = "基本站";
     manual.manualMarker = "人工";
     manual.observations = 4;
+    // Pressure, temperature, vapour pressure, humidity and cloud read four times a day.
+    for (int element : {1, 2, 4, 5, 6})
+        manual.modes[element] = element == 5 ? "9" : "0";
     manual.baseTemperature = 6.5;
     manual.seed = 54511;
     out.push_back(manual);
@@ -210,6 +217,9 @@ std::vector<Station> MonthlyStations()
     automaticManualGround.stationClass = "一般站";
     automaticManualGround.modes[16] = "9";
     automaticManualGround.modes[17] = "9";
+    automaticManualGround.modes[12] = "0";   // E601B read once a day: a table of one item
+    automaticManualGround.modes[1] = "A";   // daily minima of pressure and temperature in item 26
+    automaticManualGround.modes[2] = "A";
     automaticManualGround.baseTemperature = 12.0;
     automaticManualGround.seed = 56294;
     out.push_back(automaticManualGround);
@@ -270,6 +280,7 @@ int main(int argc, char** argv)
         ok = WriteDataFile(reportFiles, s.fileName, "A", MakeAFile(s)) && ok;
     for (const RadiationStation& r : RadiationStations(monthly))
         ok = WriteDataFile(reportFiles, r.fileName, "R", MakeRFile(r)) && ok;
-    ok = WriteDataFile(reportFiles, "Y54511-2003.TXT", "Y", MakeYFile(monthly[0])) && ok;
+    ok = WriteDataFile(reportFiles, "Y54511-2003.TXT", "Y", MakeManualYFile(monthly[0])) && ok;
+    ok = WriteDataFile(reportFiles, "Y57494-2003.TXT", "Y", MakeAutomaticYFile(monthly[2])) && ok;
     return ok ? 0 : 1;
 }

@@ -70,11 +70,6 @@ const BlockLayout TwoBlocks{
     {{{&DateHeading, 6750, 750}, {&RemarksHeading, 7500, 12000}}}, 2,
     6750, 12750, 6750, 12000, false};
 
-double CharacterWidth(Canvas& cv)
-{
-    return RoundHalfEven(cv.target().TextWidth(QStringLiteral("中")));
-}
-
 // The notes from element 1 up to "8888" or the last element; returns the row below them.
 double PrintNotes(Component& c)
 {
@@ -102,7 +97,7 @@ void PrintSummaryBelowNotes(Component& c, double notesEnd, const QString& summar
     cv.DrawHorizontalLine(0, headingY, BlockWidth, cv.LineWeight);
     cv.DrawHorizontalLine(0, boxTop, BlockWidth, cv.LineWeight);
     cv.SetFont(11, 1);
-    cv.PrintParagraph(cv.ShowGridLines, 2 * CharacterWidth(cv), summary, BlockWidth, FrameBottom - boxTop, 0, boxTop);
+    cv.PrintParagraph(cv.ShowGridLines, ClimateSummaryIndent(cv), summary, BlockWidth, FrameBottom - boxTop, 0, boxTop);
 }
 
 void DrawBlocks(Component& c, const BlockLayout& l)
@@ -120,7 +115,7 @@ void DrawBlocks(Component& c, const BlockLayout& l)
     const double notesEnd = PrintNotes(c);
     const QString summary = ClimateSummaryText(t.AClimateSummary);
     if (l.summaryBlock)
-        cv.PrintParagraph(cv.ShowGridLines, 2 * CharacterWidth(cv), summary, NotesTextWidth, BoxHeight, BlockWidth,
+        cv.PrintParagraph(cv.ShowGridLines, ClimateSummaryIndent(cv), summary, NotesTextWidth, BoxHeight, BlockWidth,
                           BodyTop);
     else
         PrintSummaryBelowNotes(c, notesEnd, summary);
@@ -176,8 +171,12 @@ QString BackCoverRemarksLine(const ReportTables& t, const QString& schedule)
     if (t.AfilePara(15).toString() != QStringLiteral("基准站"))
         return schedule;
     const bool manual = t.AfilePara(17).toString() == QStringLiteral("人工");
-    return (manual ? QStringLiteral("是否配有自动气象站：否    ") : QStringLiteral("是否配有自动气象站：是    ")) +
-           schedule;
+    return AutomaticStationRemark(manual) + QStringLiteral("    ") + schedule;
+}
+
+QString AutomaticStationRemark(bool manual)
+{
+    return manual ? QStringLiteral("是否配有自动气象站：否") : QStringLiteral("是否配有自动气象站：是");
 }
 
 void PrintBackCover(Component& c, int /*coverKind*/)

@@ -23,4 +23,8 @@ int StationHistoryRows(Component& c);
 // station is fitted, then the schedule text the history records built.
 QString BackCoverRemarksLine(const ReportTables& t, const QString& schedule);
 
+// Whether an automatic station is fitted, as the back pages word it: "是否配有自动气象站：否"
+// for a station observing by hand, "…：是" otherwise.
+QString AutomaticStationRemark(bool manual);
+
 }  // namespace tabulon

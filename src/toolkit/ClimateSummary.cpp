@@ -1,5 +1,9 @@
 #include "toolkit/ClimateSummary.h"
 
+#include "platform/Surface.h"
+#include "toolkit/Canvas.h"
+#include "toolkit/Numeric.h"
+
 #include <algorithm>
 
 namespace tabulon {
@@ -23,6 +27,11 @@ QString ClimateSummaryText(const TextList& lines)
         text += u'\n';
     }
     return text;
+}
+
+double ClimateSummaryIndent(Canvas& cv)
+{
+    return 2 * RoundHalfEven(cv.target().TextWidth(QStringLiteral("中")));
 }
 
 }  // namespace tabulon

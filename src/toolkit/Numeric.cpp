@@ -124,6 +124,13 @@ std::int16_t RoundToInt16(double v)
     return static_cast<std::int16_t>(r);
 }
 
+QString PlainNumber(double v)
+{
+    if (std::floor(v) == v && std::fabs(v) < 1e15)
+        return QString::number(static_cast<long long>(v));
+    return QString::number(v, 'g', 15);
+}
+
 double Val(const QString& text)
 {
     int i = 0;

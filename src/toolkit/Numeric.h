@@ -50,6 +50,9 @@ double RoundHalfEven(double v);
 // "-3" -> -3, " 1e2" -> 100. Never fails.
 double Val(const QString& text);
 
+// A number written without a format: 15, 1.5, 0, -20.
+QString PlainNumber(double v);
+
 // True when the whole text (after trimming) is a number, as a numeric test on a cell.
 bool IsNumeric(const QString& text);
 

@@ -17,6 +17,12 @@ PaneLayout PaneLayout::standard(double cornerWidth, double bandHeight, double ta
     return l;
 }
 
+PaneLayout PaneLayout::fixedHeadings(double cornerWidth, double bodyTop, double tableBottom)
+{
+    return of({cornerWidth, bodyTop, PaneMargin, PaneMargin}, {19550, bodyTop, 0, PaneMargin},
+              {cornerWidth, tableBottom, PaneMargin, PaneMargin}, {19550, 16200, 0, 0});
+}
+
 PaneLayout PaneLayout::bodyOnly()
 {
     PaneLayout l;
@@ -80,17 +86,22 @@ void DrawCornerPane(Component& c, double cornerWidth, double bodyTop, double rig
     cv.DrawVerticalLine(cornerWidth, bandTop, rightRuleBottom, lw);
 }
 
-void PrintPageNumber(Component& c, int number, double y)
+QString PageNumberText(int number)
 {
-    PrintPageNumber(c, u'-' + QString::number(number) + u'-', y);
+    return u'-' + QString::number(number) + u'-';
 }
 
-void PrintPageNumber(Component& c, const QString& text, double y, double width)
+void PrintPageNumber(Component& c, int number, double y)
+{
+    PrintPageNumber(c, PageNumberText(number), y);
+}
+
+void PrintPageNumber(Component& c, const QString& text, double y, double width, double height)
 {
     Canvas& cv = c.canvas;
     cv.SetFont(11, 1);
     cv.TextAlign = Align::Centre;
-    cv.PrintCell(Border::None, text, width, 300, 0, y);
+    cv.PrintCell(Border::None, text, width, height, 0, y);
 }
 
 void EndPrintedPage(Component& c)

@@ -35,6 +35,11 @@ struct PaneLayout {
     // extent but the body's height (16200 times the scale).
     static PaneLayout standard(double cornerWidth, double bandHeight, double tableHeight,
                                double margin = 35);
+    // A table under fixed headings: the corner and the column headings down to `bodyTop`,
+    // the row headings down to `tableBottom`, the usual margins around the corner and the
+    // row headings, the column headings 19550 wide with a margin below, the body
+    // 19550 x 16200 with nothing added.
+    static PaneLayout fixedHeadings(double cornerWidth, double bodyTop, double tableBottom);
     // Pages without fixed headings (covers, text pages): panes 0..2 zero width, the body
     // 19500 x 16200 with nothing added.
     static PaneLayout bodyOnly();
@@ -67,10 +72,14 @@ void DrawInPasses(Component& c, const PaneLayout& layout, const std::function<vo
 void DrawCornerPane(Component& c, double cornerWidth, double bodyTop, double rightRuleBottom,
                     const QString& text = QStringLiteral("日  期"));
 
+// "-N-", the page number's usual text.
+QString PageNumberText(int number);
 // "-N-" centred in a borderless cell 19500 x 300 at (0, y), "宋体" 11.
 void PrintPageNumber(Component& c, int number, double y = 13300);
-// The same with the number's text as the page holds it (an item of "-8-,-25-,..." say).
-void PrintPageNumber(Component& c, const QString& text, double y = 13300, double width = 19500);
+// The same with the number's text as the page holds it (an item of "-8-,-25-,..." say), in
+// a cell `width` x `height`.
+void PrintPageNumber(Component& c, const QString& text, double y = 13300, double width = 19500,
+                     double height = 300);
 
 // The last call of every renderer: when printing or saving (PrintMode -1) it ends the
 // document on OutputTarget, so each page is a print job of its own. Errors are ignored.

@@ -25,14 +25,6 @@ private:
     QStringList f_;
 };
 
-// A number written without a format: 15, 1.5, 0.
-QString PlainNumber(double v)
-{
-    if (std::floor(v) == v && std::fabs(v) < 1e15)
-        return QString::number(static_cast<long long>(v));
-    return QString::number(v, 'g', 15);
-}
-
 // The number a field denotes (its leading digits; an empty field is 0), written plainly.
 QString WholeNumber(const QString& field)
 {

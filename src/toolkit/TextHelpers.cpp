@@ -145,6 +145,14 @@ QString FormatNumber00(const QString& text)
     return rounded < 0 ? u'-' + digits : digits;
 }
 
+WindCells SplitIcingWind(const QString& value)
+{
+    const qsizetype slash = value.indexOf(u'/');
+    if (slash < 0)
+        return {};
+    return {value.left(slash), FormatNumber00(value.mid(slash + 1))};
+}
+
 void PrintBlankDayRows(Component& c, std::int16_t yEnd, std::int16_t x0, std::int16_t colW,
                        std::int16_t rowH, std::int16_t nCols)
 {

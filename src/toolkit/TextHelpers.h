@@ -23,6 +23,15 @@ const QString& FormattedTwoDigits(QString& cell);
 // is not a number is returned as it stands. Nothing is written back.
 QString FormatNumber00(const QString& text);
 
+// A "direction/speed" wind cut into what its two cells show.
+struct WindCells {
+    QString direction;
+    QString speed;
+};
+// The wind of a wire-icing record: a speed that is a number in the pattern "00", any other
+// as stored; a value without "/" shows two empty cells.
+WindCells SplitIcingWind(const QString& value);
+
 // Draws empty framed cells (text "  ") in the day rows past the month's last day, so the day
 // grid looks complete: rows for days d + 1 .. 31 directly above yEnd, nCols columns of colW
 // starting at x0. d is the number of days in the month of the loaded A file.

@@ -3,9 +3,13 @@
 
 #include "platform/RecordingSurface.h"
 #include "toolkit/BackCover.h"
+#include "toolkit/ClimateSummary.h"
 #include "toolkit/Numeric.h"
 #include "window/DataFileNames.h"
 #include "window/LoaderFixture.h"
+
+#include <QDir>
+#include <QRegularExpression>
 
 #include <cmath>
 
@@ -90,7 +94,7 @@ TEST(SampleFolder, TheChooserListsEverySampleFileUnderItsKind)
     EXPECT_EQ(ListDataFiles(folder, "R"),
               QStringList({"R54511-200302.TXT", "R54511-200303.TXT", "R56294-200303.TXT",
                            "R57494-200303.TXT"}));
-    EXPECT_EQ(ListDataFiles(folder, "Y"), QStringList({"Y54511-2003.TXT"}));
+    EXPECT_EQ(ListDataFiles(folder, "Y"), QStringList({"Y54511-2003.TXT", "Y57494-2003.TXT"}));
     EXPECT_TRUE(QFile::exists(QStringLiteral(TABULON_SOURCE_DIR "/data/sample/system/SysConfig/UserOpt.ini")));
 }
 
@@ -114,4 +118,65 @@ TEST_F(LoaderTest, BackCoverListsCarryEveryStationChangeAndBothLayouts)
     for (const char* code : {"00", "01", "02", "03", "04", "05", "55", "06", "07", "77", "08", "09", "10", "11",
                              "BB", "12", "13"})
         EXPECT_TRUE(codes.contains(QString::fromLatin1(code))) << code;
+}
+
+TEST_F(LoaderTest, WindAndEvaporationTablesHaveTheLayoutsTheirPagesRead)
+{
+    const QStringList files = QDir(SampleFolder()).entryList({QStringLiteral("A*.TXT")}, QDir::Files);
+    for (const QString& file : files) {
+        SCOPED_TRACE(file.toStdString());
+        ASSERT_TRUE(load(1, file));
+        const ATables& a = c().tables;
+        const int days = a.AfilePara(4).toInt();
+        // Maximum and extreme wind: "speed/direction" and a time, twice.
+        EXPECT_EQ(a.AMaxWind.ubound(2), 4);
+        EXPECT_TRUE(a.AMaxWind(1, 1).contains(u'/'));
+        // The 8-8 h amount (the day's 8-20 h and the next day's 20-8 h) and its ten-day totals.
+        double firstTenDays = 0;
+        for (int d = 1; d <= 10; ++d) {
+            firstTenDays += Number(a.ADailyStat(d, 14));
+            EXPECT_NEAR(Number(a.ADailyStat(d, 14)), Number(a.APrecipitation(d, 2)) + Number(a.APrecipitation(d + 1, 1)), 1)
+                << d;
+        }
+        EXPECT_NEAR(Number(a.ADekadStat(1, 165)), firstTenDays, 1);
+        // The month row under the daily mean speeds holds their month means.
+        double means = 0;
+        for (int d = 1; d <= days; ++d)
+            means += Number(a.ADailyStat(d, 19));
+        EXPECT_NEAR(Number(a.AWind10MinMonthRow(26)), means / days, 1);
+        // E601B: 25 items a day when read hourly, the total alone otherwise.
+        const bool hourly = a.AfileMode(12) == u"A" || a.AfileMode(12) == u"B";
+        EXPECT_EQ(a.AEvaporationE601B.ubound(2), hourly ? 25 : 1);
+    }
+}
+
+// The two yearly files carry the back page's and page four's cases: a manual and an
+// automatic station, a summary line with no text and one over 600 characters, no notes,
+// instruments on the weighing-gauge and cable lines, codes without a line and a second
+// record for one line, and frozen ground deeper than 500 cm.
+TEST_F(LoaderTest, YearlyFilesCarryTheBackPageAndFrozenSoilCases)
+{
+    ASSERT_TRUE(load(3, QStringLiteral("Y54511-2003.TXT")));
+    const ReportTables& t = c().tables;
+    EXPECT_EQ(t.YfilePara(14).toString(), QStringLiteral("人工"));
+    QStringList summary;
+    for (int k = 1; k <= t.YClimateSummary.ubound(); ++k)
+        summary << t.YClimateSummary(k);
+    EXPECT_TRUE(summary.contains(QStringLiteral("2/")));
+    QStringList instruments;
+    for (int k = 1; k <= t.YInstruments.ubound(); ++k)
+        instruments << t.YInstruments(k);
+    for (const char* code : {"0/", "14/", "33/", "34/", "35/", "36/", "37/"})
+        EXPECT_FALSE(instruments.filter(QRegularExpression(u'^' + QString::fromLatin1(code))).isEmpty()) << code;
+    EXPECT_EQ(instruments.filter(QStringLiteral("称重")).size(), 1);
+    EXPECT_EQ(instruments.filter(QRegularExpression(QStringLiteral("^33/.*电缆"))).size(), 1);
+    EXPECT_EQ(instruments.filter(QRegularExpression(QStringLiteral("^3/"))).size(), 2);
+    EXPECT_EQ(t.YMonthStat(1, 142), QStringLiteral("520"));
+    EXPECT_EQ(t.YMonthStat(2, 142), QStringLiteral("500"));
+    EXPECT_EQ(t.YMonthStat(13, 142), QStringLiteral("520"));
+
+    ASSERT_TRUE(load(3, QStringLiteral("Y57494-2003.TXT")));
+    EXPECT_EQ(t.YfilePara(14).toString(), QString());
+    EXPECT_EQ(t.YNotes.ubound(), 0);
+    EXPECT_GT(ClimateSummaryText(t.YClimateSummary).size(), 600);
 }

@@ -163,6 +163,12 @@ void AddCloudVisibility(json& t, const AContext& a)
     t["AVisibility"] = ElementTable(a, [](const Day& d, int i) { return d.visibility[i]; }, {}, Tenths, four);
 }
 
+// The 8-8 h amount of day d: its 8-20 h rain and the next day's 20-8 h rain.
+double EightToEightRain(const AContext& a, int d)
+{
+    return a.day(d).rain8to20 + (d < a.days ? a.day(d + 1).rain20to8 : 0);
+}
+
 void AddPrecipitationWeather(json& t, const AContext& a)
 {
     auto amount = [](double v) -> std::string { return v <= 0 ? "" : Tenths(v); };
@@ -184,15 +190,16 @@ void AddWind(json& t, const AContext& a)
 {
     t["AWind"] = ElementTexts(a, WindText, {});
     t["AWind10Min"] = DayTable(24, a.days, [&](int d, int m) { return WindText(a.day(d), m - 1); });
-    // Daily maximum (speed, direction, time) and extreme (speed, direction, time).
-    t["AMaxWind"] = DayTable(6, a.days, [&](int d, int i) -> std::string {
+    // Daily maximum and extreme wind: "speed/direction" and the time "HHMM" of each.
+    t["AMaxWind"] = DayTable(4, a.days, [&](int d, int i) -> std::string {
         const Day& day = a.day(d);
+        const auto wind = [](double speed, int dir) {
+            return Tenths(speed) + "/" + std::to_string(DirectionDegrees[static_cast<std::size_t>(dir % 16)]);
+        };
         switch (i) {
-        case 1: return Tenths(day.maxWindSpeed);
-        case 2: return std::to_string(DirectionDegrees[static_cast<std::size_t>(day.maxWindDir % 16)]);
-        case 3: return Tenths(day.extremeWindSpeed);
-        case 4: return std::to_string(DirectionDegrees[static_cast<std::size_t>(day.extremeWindDir % 16)]);
-        case 5: return Two(day.maxWindHour % 24) + "00";
+        case 1: return wind(day.maxWindSpeed, day.maxWindDir);
+        case 2: return Two(day.maxWindHour % 24) + "00";
+        case 3: return wind(day.extremeWindSpeed, day.extremeWindDir);
         default: return Two(day.extremeWindHour % 24) + "17";
         }
     });

@@ -124,7 +124,7 @@ void AddDailyAndDekadStatistics(json& t, const AContext& a)
         case 11: return CloudMean(FixedMean(day.lowCloud));
         case 12: return CloudMean(HourlyMean(day.lowCloud));
         case 13: return day.summary;
-        case 14: return day.rainTotal > 0 ? Tenths(day.rain20to8 + day.rain8to20) : "";
+        case 14: return EightToEightRain(a, d) > 0 ? Tenths(EightToEightRain(a, d)) : "";
         case 15: return day.rainTotal > 0 ? Tenths(day.rainTotal) : "";
         case 16: case 18: return Tenths(FixedMean(day.windSpeed));
         case 17: case 19: return Tenths(HourlyMean(day.windSpeed));
@@ -176,7 +176,12 @@ void AddDailyAndDekadStatistics(json& t, const AContext& a)
         items[162] = total([](const Day& d) { return d.rain20to8; });
         items[163] = total([](const Day& d) { return d.rain8to20; });
         items[164] = total([](const Day& d) { return d.rainTotal; });
-        items[165] = total([](const Day& d) { return d.rain20to8 + d.rain8to20; });
+        items[165] = Tenths([&] {
+            double sum = 0;
+            for (int d = PeriodDays(p, a.days).first; d <= PeriodDays(p, a.days).second; ++d)
+                sum += EightToEightRain(a, d);
+            return sum;
+        }());
         items[166] = total([](const Day& d) { return d.evaporation; });
         items[167] = total([](const Day& d) { return d.evaporation * 0.8; });
         double sun = 0;
@@ -422,9 +427,9 @@ void AddWindStatistics(json& t, const AContext& a)
             v.push_back(a.day(d).windSpeed[static_cast<std::size_t>(m)]);
         row.push_back(Tenths(Mean(v)));
     }
-    const Extreme wind = Max(a, [](const Day& d) { return d.maxWindSpeed; });
-    row.push_back(Tenths(wind.value));
-    row.push_back(std::to_string(DirectionDegrees[static_cast<std::size_t>(a.day(wind.day).maxWindDir % 16)]));
+    // Under the two daily mean columns: the month's means of the 4- and 24-observation means.
+    row.push_back(Tenths(MeanOver(a, 4, [](const Day& d) { return FixedMean(d.windSpeed); })));
+    row.push_back(Tenths(MeanOver(a, 4, [](const Day& d) { return HourlyMean(d.windSpeed); })));
     t["AWind10MinMonthRow"] = List(1, row);
 
     int bright = 0, dull = 0;

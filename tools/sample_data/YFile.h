@@ -623,6 +623,65 @@ json WindYearRowTable(const YearDays& year)
     });
 }
 
+// ---------------------------------------------------------------- the back page's lists
+
+// The summary as "code/text" lines (one with an empty text, which prints nothing), the notes
+// (the schedule code "10/4" and dated changes) and the instruments in use by code: rain gauges
+// 14 with and without "称重", a wire-icing frame 33 with "电缆", codes 34 to 37 (37 has no
+// line), a second record for line 2 and a code 0, which the page passes over.
+void AddYearBackPageLists(json& t)
+{
+    t["YClimateSummary"] = List(1, {"1/本年平均气温略高于常年,降水量接近常年。", "2/",
+                                    "3/春季干旱少雨,夏季降水集中在7月下旬。"});
+    t["YNotes"] = List(0, {"", "10/4", "08/0601/蒸发/E601B型蒸发器/3/0", "BB/0915/更换风速感应器。"});
+    t["YInstruments"] = List(1, {"1/DYM3/1023/长江仪器厂/19990310", "2/DHC2/0417/长江仪器厂/20010605",
+                                 "3/EL15/2211/东方气象仪器厂/20020112", "0/备用/0001/长江仪器厂/20000101",
+                                 "14/SL3-1/0312/上海气象仪器厂/20020315", "14/DSC1/0108/华云称重仪器厂/20020420",
+                                 "33/DJB2/0021/北方电缆积冰架厂/20010601", "34/DZZ1-2/0538/华云气象技术公司/20021105",
+                                 "35/P4/CN0117/联想电脑公司/20020110", "36/SHJ1/0205/北郊钟表厂/20021201",
+                                 "37/ZQZ-TF/0093/长春气象仪器厂/20020701", "3/EL15/2212/东方气象仪器厂/20020801"});
+}
+
+// Frozen ground deeper than 500 cm in January (printed ">20") and exactly 500 cm in February;
+// the year's greatest depth is January's.
+void MarkDeepFrozenSoil(json& t)
+{
+    json& cells = t["YMonthStat"]["cells"];
+    constexpr std::size_t Depth = 141, Date = 142;   // items 142 and 143
+    cells[0][Depth] = "520";
+    cells[1][Depth] = "500";
+    cells[12][Depth] = "520";
+    cells[12][Date] = cells[0][Date].get<std::string>() + "/1";
+}
+
+// An automatic station's year: no "人工" in YfilePara(14), no notes, and a summary over 600
+// characters (printed at 9 points).
+void AddAutomaticYearBackPageLists(json& t)
+{
+    t["YClimateSummary"] = List(1, {
+        "1/本年气候总体特点是:气温偏高,降水偏少,日照偏多,风速略小。年平均气温较常年偏高0.8℃,为近十年来第二高值;"
+        "年降水量较常年偏少一成半,季节分配不均,春、秋两季降水明显偏少,夏季降水接近常年。",
+        "2/冬季(上年12月至本年2月)气温偏高,降水偏少,出现了较长时间的干旱;1月下旬出现一次明显的降温过程,"
+        "日最低气温降至-6.5℃,过程降温幅度达10℃以上,对越冬作物造成一定影响。",
+        "3/春季气温回升较快,3月中旬出现了本年第一次强对流天气,伴有冰雹和雷雨大风;4月至5月降水持续偏少,"
+        "春旱较为明显,5月下旬的一次区域性降水过程使旱情得到缓解。",
+        "4/夏季高温日数偏多,7月中旬至8月上旬出现持续高温天气,日最高气温35℃以上的日数达18天,极端最高气温39.2℃;"
+        "入梅偏晚、出梅偏早,梅雨量偏少,7月下旬受台风外围影响出现大到暴雨。",
+        "5/秋季气温偏高,降水偏少,秋高气爽天气持续时间长;10月下旬出现一次较强冷空气过程,伴有4至5级偏北风。",
+        "6/全年主要气象灾害有春旱、夏季高温和局地强对流天气,对农业生产和城市供水造成了一定影响。",
+        "7/本年日照时数较常年偏多约一成,其中夏季日照充足,7月日照时数为全年最多;冬季多雾天气,12月日照时数为全年最少,"
+        "仅为常年同期的六成左右。",
+        "8/本年平均风速较常年略小,全年大风日数为6天,主要出现在春季;年主导风向为偏北风,夏季多偏南风,冬季多西北风。",
+        "9/本年共出现雷暴日数32天,初雷日为3月14日,终雷日为10月2日;降雪日数8天,积雪日数3天,最大积雪深度4厘米,"
+        "出现在1月24日。",
+        "10/本年霜冻出现较常年偏晚,初霜日为11月9日,终霜日为3月21日,无霜期达232天,较常年偏长约半个月,"
+        "对秋播作物出苗和生长较为有利。"});
+    t["YNotes"] = List(0, {""});
+    t["YInstruments"] = List(1, {"2/DYC1/3021/长江仪器厂/20020312", "12/EL15-1C/0877/东方气象仪器厂/20020110",
+                                 "14/SL3-1/0530/上海气象仪器厂/20020405", "34/DZZ1-2/1107/华云气象技术公司/20020105",
+                                 "35/P4/CN0233/联想电脑公司/20020105"});
+}
+
 void AddYearStatistics(json& t, const Station& base)
 {
     const YearDays year = SimulateYear(base);
@@ -631,10 +690,7 @@ void AddYearStatistics(json& t, const Station& base)
     t["YFirstLastDates"] = FirstLastDatesTable(year);
     t["YWindStat"] = WindStatTable(year);
     t["YWindYearRow"] = WindYearRowTable(year);
-    t["YClimateSummary"] = List(1, {"本年平均气温略高于常年,降水量接近常年。", "春季干旱少雨,夏季降水集中在7月下旬。"});
-    t["YNotes"] = List(0, {"", "10/4", "08/0601/蒸发/E601B型蒸发器/3/0", "BB/0915/更换风速感应器。"});
-    t["YInstruments"] = List(1, {"1/DYM3/1023/长江仪器厂/19990310", "2/DHC2/0417/长江仪器厂/20010605",
-                                 "3/EL15/2211/东方气象仪器厂/20020112"});
+    AddYearBackPageLists(t);
 }
 
 json MakeYFile(const Station& s)
@@ -642,6 +698,23 @@ json MakeYFile(const Station& s)
     json t = json::object();
     AddYearHeader(t, s);
     AddYearStatistics(t, s);
+    return t;
+}
+
+// The manual station's year, with the frozen-soil depths of the yearly page four's two cases.
+json MakeManualYFile(const Station& s)
+{
+    json t = MakeYFile(s);
+    MarkDeepFrozenSoil(t);
+    return t;
+}
+
+// An automatic station's year whose header leaves the observing-by-hand marker empty.
+json MakeAutomaticYFile(Station s)
+{
+    s.manualMarker = "";
+    json t = MakeYFile(s);
+    AddAutomaticYearBackPageLists(t);
     return t;
 }
 

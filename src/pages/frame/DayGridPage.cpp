@@ -15,28 +15,26 @@ const QString HourLabelLiteral = QStringLiteral("21222324 1 2 3 4 5 6 7 8 910111
 
 // The date column's closing rules reach 10 twips into the body, under the frame's left rule.
 constexpr double DateColumnRuleEnd = 1030;
-// The right frame rule of the band reaches below the band into the first row.
-constexpr double BandRightRuleBottom = 1200;
-// The corner's right rule reaches 50 twips into the first row.
-constexpr double CornerRuleBottom = 1160;
 
 void DrawColumnHeadings(Component& c, const DayGridPage& page)
 {
     Canvas& cv = c.canvas;
     const int lw = cv.LineWeight;
     cv.DrawHorizontalLine(0, DayGridPage::BandTop, DayGridPage::PageRight, lw);
-    cv.DrawHorizontalLine(0, DayGridPage::GridTop, DayGridPage::PageRight, lw);
+    cv.DrawHorizontalLine(0, page.rows.top, DayGridPage::PageRight, lw);
     for (double x : page.heavyColumnRules)
-        cv.DrawVerticalLine(x, DayGridPage::LabelTop, DayGridPage::GridTop, lw);
-    cv.DrawVerticalLine(DayGridPage::PageRight, DayGridPage::BandTop, BandRightRuleBottom, lw);
+        cv.DrawVerticalLine(x, DayGridPage::LabelTop, page.rows.top, lw);
+    cv.DrawVerticalLine(DayGridPage::PageRight, DayGridPage::BandTop, page.bandRightRuleBottom, lw);
     cv.SetFont(11, 1);
     PrintPageHeading(c);
-    cv.PrintCell(Border::Framed, page.title, DayGridPage::HourBlockWidth, DayGridPage::LabelTop - DayGridPage::BandTop,
+    cv.PrintCell(Border::Framed, page.title, page.titleWidth, DayGridPage::LabelTop - DayGridPage::BandTop,
                  page.dateWidth, DayGridPage::BandTop, 0);
     const int border = page.labelsFollowGrid ? cv.ShowGridLines : Border::Framed;
     for (int j = 0; j < page.columnLabels.size() && j < page.columnCount; ++j)
-        cv.PrintCell(border, page.columnLabels.at(j), page.columnWidth, DayGridPage::GridTop - DayGridPage::LabelTop,
-                     page.columnX(j), DayGridPage::LabelTop, 0);
+        cv.PrintCell(border, page.columnLabels.at(j), page.columnWidth, page.labelHeight, page.columnX(j),
+                     DayGridPage::LabelTop, 0);
+    if (page.moreHeadings)
+        page.moreHeadings(page);
 }
 
 void DrawRowHeadings(Component& c, const DayGridPage& page)
@@ -45,7 +43,7 @@ void DrawRowHeadings(Component& c, const DayGridPage& page)
     const int lw = cv.LineWeight;
     cv.DrawVerticalLine(0, DayGridPage::BandTop, page.outerRuleBottom, lw);
     cv.DrawVerticalLine(page.dateWidth, DayGridPage::BandTop, page.dateRuleBottom, lw);
-    page.rows.dayRules().draw(cv, 0, page.dateWidth);
+    page.rows.dayRules().draw(cv, 0, page.dateDayRuleEnd.value_or(page.dateWidth));
     for (double y : page.dateColumnClosingRules)
         cv.DrawHorizontalLine(0, y, DateColumnRuleEnd, lw);
     cv.SetFont(11, 1);
@@ -53,6 +51,8 @@ void DrawRowHeadings(Component& c, const DayGridPage& page)
     for (int k = 0; k < page.labelsBelowDays.size(); ++k)
         cv.PrintCell(cv.ShowGridLines, page.labelsBelowDays.at(k), page.dateWidth, DayGridPage::RowHeight, 0,
                      page.rowY(31 + k), 0);
+    if (page.belowDayLabels)
+        page.belowDayLabels(page);
 }
 
 void DrawBody(Component& c, const DayGridPage& page)
@@ -69,7 +69,7 @@ void DrawBody(Component& c, const DayGridPage& page)
         cv.DrawVerticalLine(x, DayGridPage::LabelTop, page.heavyColumnRuleBottom, lw);
     for (const VerticalRule& r : page.bodyRules)
         cv.DrawVerticalLine(r.x, r.y1, r.y2, lw);
-    page.rows.dayRules().draw(cv, page.dateWidth, DayGridPage::PageRight);
+    page.rows.dayRules().draw(cv, page.bodyDayRuleStart.value_or(page.dateWidth), DayGridPage::PageRight);
     for (const HorizontalRule& r : page.closingRules)
         cv.DrawHorizontalLine(r.x1, r.y, r.x2, lw);
     if (page.belowGrid) {
@@ -116,7 +116,7 @@ void DayGridPage::fillAllRows(Component& c, const QString& text) const
 
 void DayGridPage::printBlankDays(Component& c) const
 {
-    PrintBlankDayRows(c, static_cast<std::int16_t>(GridBottom), static_cast<std::int16_t>(dateWidth),
+    PrintBlankDayRows(c, static_cast<std::int16_t>(rows.bottom()), static_cast<std::int16_t>(dateWidth),
                       static_cast<std::int16_t>(columnWidth), static_cast<std::int16_t>(RowHeight),
                       static_cast<std::int16_t>(columnCount));
 }
@@ -124,7 +124,7 @@ void DayGridPage::printBlankDays(Component& c) const
 void DrawDayGridPage(Component& c, const DayGridPage& page)
 {
     DrawFramedPage(c, page.panes,
-                   {[&] { DrawCornerPane(c, page.dateWidth, DayGridPage::GridTop, CornerRuleBottom); },
+                   {[&] { DrawCornerPane(c, page.dateWidth, page.rows.top, page.cornerRuleBottom, page.cornerText); },
                     [&] { DrawColumnHeadings(c, page); }, [&] { DrawRowHeadings(c, page); },
                     [&] { DrawBody(c, page); }});
 }

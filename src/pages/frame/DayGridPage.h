@@ -11,25 +11,22 @@
 // Rules below days 5, 10, 15, 20 and 25 run across both the date column and the body; the
 // heavy rules beside chosen columns (the fixed hours) run from the label tier down the body.
 // Every rule has weight LineWeight except the pentad rules (one lighter, see DayGrid).
-// A page fills in what is its own; the defaults are those of the plain 24-hour grid.
+// A page fills in what is its own; the defaults are those of the plain 24-hour grid. A page
+// with a deeper band sets the grid's top (rows.top) lower and draws the band's further
+// tiers and the labels below the days through its own hooks.
 
 #include "pages/frame/RowLayouts.h"
-#include "pages/frame/TenDayLayout.h"   // VerticalRule
+#include "pages/frame/TenDayLayout.h"   // VerticalRule, HorizontalRule
 #include "toolkit/DrawingState.h"   // Align
 #include "toolkit/PageFrame.h"
 
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace tabulon {
-
-struct HorizontalRule {
-    double x1 = 0;
-    double y = 0;
-    double x2 = 0;
-};
 
 struct DayGridPage {
     static constexpr double BandTop = 310;
@@ -46,25 +43,36 @@ struct DayGridPage {
     double dateWidth = 1020;
     double columnWidth = 770;
     int columnCount = 24;
-    DayGrid rows{GridTop, RowHeight, false};
+    DayGrid rows{GridTop, RowHeight, false};   // rows.top: the first day's row, the band's bottom
+
+    // Corner.
+    QString cornerText = QStringLiteral("日  期");
+    double cornerRuleBottom = 1160;        // the corner's right rule reaches into the first row
 
     // Heading band.
     QString title;                         // boxed over the hour block
+    double titleWidth = HourBlockWidth;
     QStringList columnLabels;              // one per column, in the label tier
+    double labelHeight = GridTop - LabelTop;
     bool labelsFollowGrid = false;         // label borders follow ShowGridLines (else always boxed)
     std::vector<double> heavyColumnRules;  // x of the rules beside the fixed-hour columns
     double heavyColumnRuleBottom = GridBottom;
+    double bandRightRuleBottom = 1200;     // the band's right rule reaches into the first row
+    std::function<void(const DayGridPage&)> moreHeadings;   // further tiers below the labels
 
     // Row-heading column.
     QStringList labelsBelowDays;           // rows after day 31 ("月合计")
+    std::function<void(const DayGridPage&)> belowDayLabels;   // or what the page draws there
     double outerRuleBottom = GridBottom;   // the rule at x 0
     double dateRuleBottom = GridBottom;    // the rule at dateWidth
     std::vector<double> dateColumnClosingRules{GridBottom};   // from x 0 to 1030
+    std::optional<double> dateDayRuleEnd;  // the day rules in the date column end here (dateWidth)
 
     // Body.
     std::int16_t cellAlign = Align::Right;
     std::function<void(const DayGridPage&)> cells;       // the values; TextAlign is cellAlign
     std::vector<VerticalRule> bodyRules;   // beyond the heavy column rules
+    std::optional<double> bodyDayRuleStart;   // the day rules in the body start here (dateWidth)
     std::vector<HorizontalRule> closingRules{{1020, GridBottom, PageRight}};
     std::function<void(const DayGridPage&)> belowGrid;   // blocks and rows under the 31 day rows
     QString pageNumber;
@@ -75,7 +83,7 @@ struct DayGridPage {
 
     double columnX(int column) const { return dateWidth + columnWidth * column; }
     double dayY(int day) const { return rows.dayY(day); }
-    double rowY(int row) const { return GridTop + RowHeight * row; }   // row 0 = day 1
+    double rowY(int row) const { return rows.top + RowHeight * row; }   // row 0 = day 1
 
     // Calls row(day, y) for days 1 to the month's last day.
     void forEachDay(Component& c, const std::function<void(int day, double y)>& row) const;

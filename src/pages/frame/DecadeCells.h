@@ -53,6 +53,10 @@ struct DecadeRowLabels {
     double rowHeight;
 };
 
+// The rules of the row-heading pass: verticals at x 0 and at the corner width from the band
+// top down to `tableBottom`, and the decade rules across the column.
+void DrawDecadeRowRules(Canvas& cv, const RowRules& rules, double cornerWidth, double tableBottom);
+
 // The row-heading pass: rules at x 0 and at the corner width from the band top down to
 // `tableBottom`, the decade rules across the column, then the labels in "宋体" `fontSize`,
 // framed as the grid lines say.

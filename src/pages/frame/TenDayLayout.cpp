@@ -108,6 +108,11 @@ void TenDayLayout::DrawRowHeadings(Component& c) const
         cv.DrawHorizontalLine(0, extremesRowBottom(), rowSeparatorEnd, lw);
 
     cv.SetFont(11, 1);
+    if (!rowLabels.isEmpty()) {
+        for (qsizetype k = 0; k < rowLabels.size(); ++k)
+            cv.PrintCell(cv.ShowGridLines, rowLabels[k], rowLabelWidth, RowHeight, 0, rowY(static_cast<int>(k)), 0);
+        return;
+    }
     PrintRowLabels(cv, RowLabelLiteral, 4, withExtremesRow ? 36 : 35, 0, rowLabelWidth, rowOrigin, RowHeight,
                    cv.ShowGridLines);
 }

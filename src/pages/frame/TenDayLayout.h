@@ -37,6 +37,12 @@ struct VerticalRule {
     double y2 = 0;
 };
 
+struct HorizontalRule {
+    double x1 = 0;
+    double y = 0;
+    double x2 = 0;
+};
+
 struct TenDayLayout {
     static constexpr double RowHeight = 330;
     static constexpr double BandTop = 310;      // top of the heading band, below the page heading line
@@ -69,6 +75,9 @@ struct TenDayLayout {
     double rowHeadingOuterBottom = 12990;  // the left rule (x 0) runs from 310 down to here
     double rowHeadingInnerBottom = 12990;  // the rule at cornerWidth runs from 310 down to here
     bool withExtremesRow = true;           // a "月极值" row (and its closing rule) under the month row
+    // Row labels of a page's own, one per row from rowOrigin down (empty: RowLabels(), 36 or
+    // 35 of them as withExtremesRow says).
+    QStringList rowLabels;
     // Left edge of the first cell of the bottom row (the month extremes); the value columns'
     // left edge unless the page sets the row off them.
     std::optional<double> extremesOrigin;

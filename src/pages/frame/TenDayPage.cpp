@@ -44,9 +44,17 @@ void DrawBody(Component& c, const TenDayPage& page)
     cv.SetFont(11, 1);
     if (page.bottomRow)
         page.bottomRow();
+    if (page.fixedHourRules)
+        l.DrawFixedHourRules(c, page.fixedHourRules->top, page.fixedHourRules->leftTop, page.fixedHourRules->bottom);
+    for (const VerticalRule& r : page.bodyRules)
+        cv.DrawVerticalLine(r.x, r.y1, r.y2, cv.LineWeight);
     if (page.columnRules)
         page.columnRules();
     l.DrawSeparators(c, 0, 19500);
+    for (const HorizontalRule& r : page.bottomLines)
+        cv.DrawHorizontalLine(r.x1, r.y, r.x2, cv.LineWeight);
+    for (const VerticalRule& r : page.bottomEdges)
+        cv.DrawVerticalLine(r.x, r.y1, r.y2, cv.LineWeight);
     if (page.bottomRules)
         page.bottomRules();
     PrintPageNumber(c, page.pageNumber, page.pageNumberY);

@@ -15,6 +15,13 @@
 
 namespace tabulon {
 
+// The fixed-hour rules through the body (TenDayLayout::DrawFixedHourRules).
+struct FixedHourRuleSpan {
+    double top = 710;
+    double leftTop = 710;
+    double bottom = 12660;
+};
+
 struct TenDayPage {
     TenDayLayout layout;
     PaneLayout panes;
@@ -38,8 +45,12 @@ struct TenDayPage {
     std::function<void(int day, double y)> dayRow;
     std::function<void(int period, double y)> statisticsRow;
     std::function<void()> bottomRow;          // the month-extreme row and any block beside it
-    std::function<void()> columnRules;        // vertical rules of the body
-    std::function<void()> bottomRules;        // the bottom row's closing rules
+    std::optional<FixedHourRuleSpan> fixedHourRules;   // the body's rules: these first,
+    std::vector<VerticalRule> bodyRules;                // then these,
+    std::function<void()> columnRules;                  // then any the page draws itself
+    std::vector<HorizontalRule> bottomLines;  // the bottom row's closing rules: these,
+    std::vector<VerticalRule> bottomEdges;    // then these,
+    std::function<void()> bottomRules;        // then any the page draws itself
     int pageNumber = 0;
     double pageNumberY = 13300;
 };

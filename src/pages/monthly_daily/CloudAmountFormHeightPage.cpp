@@ -1,11 +1,9 @@
 #include "pages/monthly_daily/CloudAmountFormHeightPage.h"
 
-#include "pages/frame/DecadeCells.h"
+#include "pages/frame/DecadePage.h"
 #include "pages/frame/LayoutLiterals.h"
-#include "pages/frame/RowLayouts.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/CloudIcingSymbols.h"
-#include "toolkit/PageFrame.h"
 #include "toolkit/PageHeading.h"
 #include "toolkit/Renderers.h"
 #include "toolkit/TextHelpers.h"
@@ -24,18 +22,16 @@ constexpr double RowHeight = 310;
 constexpr double HeadingTop = 310;
 constexpr double CaptionTop = 710;
 constexpr double BodyTop = 1110;
-constexpr double TableBottom = 11960;
 // Below the second ten-day row the form and height columns give way to the class tables.
 constexpr double ClassTablesTop = 11340;
 constexpr double ClassTablesBottom = 13200;
 
-const QString BlockTops = QStringLiteral("1110,4520,7930");
-const QString StatisticRows = QStringLiteral("4210,7620,11340,11650");
-const QString RuleRows = QStringLiteral("2660 4210 4520 6070 7620 7930 9480 113401165011960");
-const QString RowLabels = QStringLiteral(
-    "   1   2   3   4   5   6   7   8   9  10上旬平均  11  12  13  14  15  16  17  18  19  20中旬平均"
-    "  21  22  23  24  25  26  27  28  29  30  31下旬平均 月平均 ");
-constexpr int RowLabelCount = 35;
+const DecadeFrame Frame{
+    CornerWidth, BodyTop, 11960, RowHeight, QStringLiteral("1110,4520,7930"), QStringLiteral("4210,7620,11340,11650"),
+    QStringLiteral("2660 4210 4520 6070 7620 7930 9480 113401165011960"),
+    QStringLiteral("   1   2   3   4   5   6   7   8   9  10上旬平均  11  12  13  14  15  16  17  18  19  20中旬平均"
+                   "  21  22  23  24  25  26  27  28  29  30  31下旬平均 月平均 "),
+    4, 35};
 const QString Captions = QStringLiteral("2 8 1420平均2 8 1420平均2 8 14202 8 1420");
 const QString CaptionWidths =
     QStringLiteral("600 600 600 600 600 600 600 600 600 600 2375237523752375750 750 750 750 ");
@@ -69,43 +65,19 @@ const std::array<HourCountTable, 2> HourCountTables{{
     {2, {15625, 969}, QStringLiteral("低云量出现回数")},
 }};
 
-PaneLayout Panes()
-{
-    return PaneLayout::of({CornerWidth, BodyTop, PaneMargin, PaneMargin}, {19550, BodyTop, 0, PaneMargin},
-                          {CornerWidth, TableBottom, PaneMargin, PaneMargin}, {19550, 16200, 0, 0});
-}
-
-class CloudAmountFormHeightPage {
+class CloudAmountFormHeightPage : DecadePageRenderer {
 public:
     CloudAmountFormHeightPage(Component& c, int argument)
-        : c_(c), cv_(c.canvas), t_(c.tables),
-          layout_(DecadeLayout::fromLiterals(BlockTops, StatisticRows, RowHeight)),
-          rules_(RowRules::decadeRules(RuleRows)), cells_(cv_, RowHeight), days_(DaysInMonth(c)),
-          pageNumber_(argument == 1 ? 2 : 7)
+        : DecadePageRenderer(c, Frame)
     {
+        page_.columnHeadings = [this] { drawColumnHeadings(); };
+        page_.body = [this] { drawBody(); };
+        page_.pageNumber = PageNumberText(argument == 1 ? 2 : 7);
     }
 
-    void draw()
-    {
-        cv_.TextAlign = 0;
-        DrawInPasses(c_, Panes(), [this](Pass pass) {
-            switch (pass) {
-            case Pass::Corner: DrawCornerPane(c_, CornerWidth, BodyTop, 1160); break;
-            case Pass::ColumnHeadings: drawColumnHeadings(); break;
-            case Pass::RowHeadings:
-                DrawDecadeRowHeadings(cv_, rules_, CornerWidth, TableBottom,
-                                      {RowLabels, 4, RowLabelCount, BodyTop, RowHeight});
-                break;
-            case Pass::Body: drawBody(); break;
-            }
-        });
-        PrintPageNumber(c_, pageNumber_);
-        EndPrintedPage(c_);
-    }
+    using DecadePageRenderer::draw;
 
 private:
-    int lw() const { return cv_.LineWeight; }
-    double statRow(int period) const { return layout_.statRows.at(static_cast<std::size_t>(period - 1)); }
 
     void drawColumnHeadings()
     {
@@ -219,11 +191,11 @@ private:
     void drawBodyRules()
     {
         // The lowest two rules stop where the class tables begin.
-        rules_.draw(cv_, 0, LogicalPageWidth, [](int y) { return y > ClassTablesTop ? Forms.x0 : LogicalPageWidth; });
+        page_.rules.draw(cv_, 0, LogicalPageWidth, [](int y) { return y > ClassTablesTop ? Forms.x0 : LogicalPageWidth; });
         const double hourTablesX = HourCountTables[0].columns.x0;
         cv_.DrawHorizontalLine(Forms.x0, 12580, hourTablesX, lw());
         cv_.DrawHorizontalLine(hourTablesX, ClassTablesBottom, LogicalPageWidth, lw());
-        cv_.DrawVerticalLine(LowCloud.columns.x0, HeadingTop, TableBottom, lw());
+        cv_.DrawVerticalLine(LowCloud.columns.x0, HeadingTop, Frame.tableBottom, lw());
         cv_.DrawVerticalLine(Forms.x0, HeadingTop, 12580, lw());
         for (const HourCountTable& table : HourCountTables)
             cv_.DrawVerticalLine(table.columns.x0, ClassTablesTop, ClassTablesBottom, lw());
@@ -231,14 +203,6 @@ private:
         cv_.DrawVerticalLine(LogicalPageWidth, HeadingTop, ClassTablesBottom, lw());
     }
 
-    Component& c_;
-    Canvas& cv_;
-    ReportTables& t_;
-    DecadeLayout layout_;
-    RowRules rules_;
-    RowCells cells_;
-    int days_;
-    int pageNumber_;
 };
 
 [[maybe_unused]] const bool registered =

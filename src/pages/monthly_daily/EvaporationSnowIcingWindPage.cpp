@@ -1,11 +1,9 @@
 #include "pages/monthly_daily/EvaporationSnowIcingWindPage.h"
 
-#include "pages/frame/DecadeCells.h"
+#include "pages/frame/DecadePage.h"
 #include "pages/frame/LayoutLiterals.h"
-#include "pages/frame/RowLayouts.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/CloudIcingSymbols.h"
-#include "toolkit/PageFrame.h"
 #include "toolkit/PageHeading.h"
 #include "toolkit/Renderers.h"
 #include "toolkit/TextHelpers.h"
@@ -29,13 +27,12 @@ constexpr double LeftTableRight = 13950;
 constexpr double ExtremesRow = 12710;
 constexpr double DatesRow = 13030;
 
-const QString BlockTops = QStringLiteral("1510,5030,8550");
-const QString StatisticRows = QStringLiteral("4710,8230,12070,12390");
-const QString RuleRows = QStringLiteral("3110 4710 5030 6630 8230 8550 10150120701271013350");
-const QString RowLabels = QStringLiteral(
-    "1  2  3  4  5  6  7  8  9  10 上旬计11 12 13 14 15 16 17 18 19 20 中旬计21 22 23 24 25 26 27 28 29 30 31 "
-    "下旬计月合计月极值日 期");
-constexpr int RowLabelCount = 37;
+const DecadeFrame Frame{
+    CornerWidth, BodyTop, TableBottom, RowHeight, QStringLiteral("1510,5030,8550"),
+    QStringLiteral("4710,8230,12070,12390"), QStringLiteral("3110 4710 5030 6630 8230 8550 10150120701271013350"),
+    QStringLiteral("1  2  3  4  5  6  7  8  9  10 上旬计11 12 13 14 15 16 17 18 19 20 中旬计21 22 23 24 25 26 27 28 29 30 31 "
+                   "下旬计月合计月极值日 期"),
+    3, 37};
 
 const QString IcingSubHeadings =
     QStringLiteral("直径   (mm) 厚度   (mm) 重量   (g/m)直径   (mm) 厚度   (mm) 重量   (g/m)");
@@ -73,42 +70,24 @@ const std::array<QString, 3> LineLabels{QStringLiteral("风速合计"), QStringL
 const QString Filler = QStringLiteral("---");
 const QString ShortFiller = QStringLiteral("--");
 
-PaneLayout Panes()
-{
-    return PaneLayout::of({CornerWidth, BodyTop, PaneMargin, PaneMargin},
-                          {LeftTableRight, BodyTop, PaneMargin, PaneMargin},
-                          {CornerWidth, TableBottom, PaneMargin, 50}, {19550, 16200, 0, 0});
-}
-
-class EvaporationSnowIcingWindPage {
+class EvaporationSnowIcingWindPage : DecadePageRenderer {
 public:
     explicit EvaporationSnowIcingWindPage(Component& c)
-        : c_(c), cv_(c.canvas), t_(c.tables),
-          layout_(DecadeLayout::fromLiterals(BlockTops, StatisticRows, RowHeight)),
-          rules_(RowRules::decadeRules(RuleRows)), cells_(cv_, RowHeight), days_(DaysInMonth(c))
+        : DecadePageRenderer(c, Frame)
     {
+        // The heading panes end with the left table; the wind statistics stand in the body.
+        page_.panes.panes[1] = {LeftTableRight, BodyTop, PaneMargin, PaneMargin};
+        page_.panes.panes[2].extraHeight = 50;
+        page_.corner = [this] { drawCorner(); };
+        page_.columnHeadings = [this] { drawColumnHeadings(); };
+        page_.body = [this] { drawBody(); };
+        page_.pageNumber = PageNumberText(6);
+        page_.pageNumberY = 13750;
     }
 
-    void draw()
-    {
-        cv_.TextAlign = 0;
-        DrawInPasses(c_, Panes(), [this](Pass pass) {
-            switch (pass) {
-            case Pass::Corner: drawCorner(); break;
-            case Pass::ColumnHeadings: drawColumnHeadings(); break;
-            case Pass::RowHeadings:
-                DrawDecadeRowHeadings(cv_, rules_, CornerWidth, TableBottom,
-                                      {RowLabels, 3, RowLabelCount, BodyTop, RowHeight});
-                break;
-            case Pass::Body: drawBody(); break;
-            }
-        });
-        PrintPageNumber(c_, 6, 13750);
-        EndPrintedPage(c_);
-    }
+    using DecadePageRenderer::draw;
 
 private:
-    int lw() const { return cv_.LineWeight; }
 
     // The band's rules run past the corner cell into the first heading.
     void drawCorner()
@@ -277,7 +256,7 @@ private:
 
     void drawBodyRules()
     {
-        rules_.draw(cv_, 0, LeftTableRight);
+        page_.rules.draw(cv_, 0, LeftTableRight);
         cv_.DrawHorizontalLine(0, HeadingTop, LogicalPageWidth, lw());
         cv_.DrawHorizontalLine(0, TableBottom, LeftTableRight, lw());
         cv_.DrawHorizontalLine(0, BottomLineBottom, LogicalPageWidth, lw());
@@ -350,13 +329,6 @@ private:
                       t_.AMonthStat(62)});
     }
 
-    Component& c_;
-    Canvas& cv_;
-    ReportTables& t_;
-    DecadeLayout layout_;
-    RowRules rules_;
-    RowCells cells_;
-    int days_;
 };
 
 [[maybe_unused]] const bool registered =
@@ -373,14 +345,6 @@ WindCells SplitFixedTimeWind(const QString& value)
     QString speed = value.mid(slash + 1).section(u'/', 0, 0);
     FormatTwoDigits(speed);
     return {value.left(slash), speed};
-}
-
-WindCells SplitIcingWind(const QString& value)
-{
-    const qsizetype slash = value.indexOf(u'/');
-    if (slash < 0)
-        return {};
-    return {value.left(slash), FormatNumber00(value.mid(slash + 1))};
 }
 
 void PrintEvaporationSnowIcingWind(Component& c)

@@ -4,6 +4,8 @@
 // at 02, 08, 14 and 20 h with its daily mean; ten-day and month rows; the month's wind
 // statistics by direction on the right and the fixed-time maximum wind below.
 
+#include "toolkit/TextHelpers.h"   // WindCells
+
 #include <QString>
 
 namespace tabulon {
@@ -14,16 +16,9 @@ class Component;
 // ten-day and month evaporation cells keep their two-digit form in their tables.
 void PrintEvaporationSnowIcingWind(Component& c);
 
-// A "direction/speed" wind cut into what its two cells show. The speed is `speedFormat`
-// of the part after the first "/"; a value without "/" shows as stored in the direction
-// cell and leaves the speed cell empty.
-struct WindCells {
-    QString direction;
-    QString speed;
-};
+// A fixed-time "direction/speed" wind cut into what its two cells show: the speed is the
+// part after the first "/" padded to two digits; a value without "/" shows as stored in the
+// direction cell and leaves the speed cell empty.
 WindCells SplitFixedTimeWind(const QString& value);
-// The wind of a wire-icing record: a speed that is a number in the pattern "00", any other
-// as stored; a value without "/" shows two empty cells.
-WindCells SplitIcingWind(const QString& value);
 
 }  // namespace tabulon

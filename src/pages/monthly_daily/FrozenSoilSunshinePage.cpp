@@ -1,10 +1,8 @@
 #include "pages/monthly_daily/FrozenSoilSunshinePage.h"
 
-#include "pages/frame/DecadeCells.h"
+#include "pages/frame/DecadePage.h"
 #include "pages/frame/LayoutLiterals.h"
-#include "pages/frame/RowLayouts.h"
 #include "toolkit/Canvas.h"
-#include "toolkit/PageFrame.h"
 #include "toolkit/PageHeading.h"
 #include "toolkit/Renderers.h"
 #include "toolkit/TextHelpers.h"
@@ -24,14 +22,13 @@ constexpr double SubHeadingTop = 830;
 constexpr double BodyTop = 1110;
 constexpr double TableBottom = 12660;
 
-const QString BlockTops = QStringLiteral("1110,4740,8370");
-const QString StatisticRows = QStringLiteral("4410,8040,12000,12330");
-const QString RuleRows = QStringLiteral("2760 4410 4740 6390 8040 8370 10020120001233012660");
-const QString RowLabels = QStringLiteral(
-    "1     2     3     4     5     6     7     8     9     10    上旬计、平均11    12    13    14    15    "
-    "16    17    18    19    20    中旬计、平均21    22    23    24    25    26    27    28    29    30    "
-    "31    下旬计、平均月计、平均 月极值");
-constexpr int RowLabelCount = 35;
+const DecadeFrame Frame{
+    CornerWidth, BodyTop, TableBottom, RowHeight, QStringLiteral("1110,4740,8370"),
+    QStringLiteral("4410,8040,12000,12330"), QStringLiteral("2760 4410 4740 6390 8040 8370 10020120001233012660"),
+    QStringLiteral("1     2     3     4     5     6     7     8     9     10    上旬计、平均11    12    13    14    15    "
+                   "16    17    18    19    20    中旬计、平均21    22    23    24    25    26    27    28    29    30    "
+                   "31    下旬计、平均月计、平均 月极值"),
+    6, 35, 10};
 const QString SubHeadings = QStringLiteral(
     "上限   下限   上限   下限   0-1  1-2  2-3  3-4  4-5  5-6  6-7  7-8  8-9  9-10 10-1111-1212-1313-1414-15"
     "15-1616-1717-1818-1919-2020-2121-2222-2323-24合计   2    8    14   20   平均   ");
@@ -47,46 +44,23 @@ constexpr double GroundStateX = 18975;
 constexpr int SunshineTotalColumn = 25;
 constexpr int ValueColumns = 35;
 
-PaneLayout Panes()
-{
-    // The row-heading pane starts blank: this page's labels are drawn on a cleared pane.
-    PaneExtent rowHeadings{CornerWidth, TableBottom, PaneMargin, 0};
-    rowHeadings.clearedAfterSizing = true;
-    return PaneLayout::of({CornerWidth, BodyTop, PaneMargin, PaneMargin}, {19550, BodyTop, 0, PaneMargin},
-                          rowHeadings, {19550, 16200, 0, 0});
-}
-
-class FrozenSoilSunshinePage {
+class FrozenSoilSunshinePage : DecadePageRenderer {
 public:
     FrozenSoilSunshinePage(Component& c, int stationKind)
-        : c_(c), cv_(c.canvas), t_(c.tables),
-          layout_(DecadeLayout::fromLiterals(BlockTops, StatisticRows, RowHeight)),
-          rules_(RowRules::decadeRules(RuleRows)), cells_(cv_, RowHeight), days_(DaysInMonth(c)),
-          stationKind_(stationKind)
+        : DecadePageRenderer(c, Frame)
     {
+        // The row-heading pane starts blank: this page's labels are drawn on a cleared pane.
+        PaneExtent& rowHeadings = page_.panes.panes[2];
+        rowHeadings.extraHeight = 0;
+        rowHeadings.clearedAfterSizing = true;
+        page_.columnHeadings = [this] { drawColumnHeadings(); };
+        page_.body = [this] { drawBody(); };
+        page_.pageNumber = CommaItem(PageNumbers, stationKind);
     }
 
-    void draw()
-    {
-        cv_.TextAlign = 0;
-        DrawInPasses(c_, Panes(), [this](Pass pass) {
-            switch (pass) {
-            case Pass::Corner: DrawCornerPane(c_, CornerWidth, BodyTop, 1160); break;
-            case Pass::ColumnHeadings: drawColumnHeadings(); break;
-            case Pass::RowHeadings:
-                DrawDecadeRowHeadings(cv_, rules_, CornerWidth, TableBottom,
-                                      {RowLabels, 6, RowLabelCount, BodyTop, RowHeight}, 10);
-                break;
-            case Pass::Body: drawBody(); break;
-            }
-        });
-        PrintPageNumber(c_, CommaItem(PageNumbers, stationKind_));
-        EndPrintedPage(c_);
-    }
+    using DecadePageRenderer::draw;
 
 private:
-    int lw() const { return cv_.LineWeight; }
-    double statRow(int period) const { return layout_.statRows.at(static_cast<std::size_t>(period - 1)); }
 
     void drawColumnHeadings()
     {
@@ -149,7 +123,7 @@ private:
 
     void drawBodyRules()
     {
-        rules_.draw(cv_, 0, LogicalPageWidth);
+        page_.rules.draw(cv_, 0, LogicalPageWidth);
         for (double x : {Sunshine.x0, SeaLevel.x0, GroundStateX, LogicalPageWidth})
             cv_.DrawVerticalLine(x, HeadingTop, TableBottom, lw());
     }
@@ -194,14 +168,6 @@ private:
         cv_.DrawVerticalLine(x + w, y, y + RowHeight, 1);
     }
 
-    Component& c_;
-    Canvas& cv_;
-    ReportTables& t_;
-    DecadeLayout layout_;
-    RowRules rules_;
-    RowCells cells_;
-    int days_;
-    int stationKind_;
 };
 
 [[maybe_unused]] const bool registered =

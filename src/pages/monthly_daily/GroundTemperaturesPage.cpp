@@ -1,10 +1,8 @@
 #include "pages/monthly_daily/GroundTemperaturesPage.h"
 
-#include "pages/frame/DecadeCells.h"
+#include "pages/frame/DecadePage.h"
 #include "pages/frame/LayoutLiterals.h"
-#include "pages/frame/RowLayouts.h"
 #include "toolkit/Canvas.h"
-#include "toolkit/PageFrame.h"
 #include "toolkit/PageHeading.h"
 #include "toolkit/Renderers.h"
 #include "toolkit/TextHelpers.h"
@@ -27,13 +25,12 @@ constexpr double BodyTop = 1210;
 constexpr double ExtremesRow = 12760;
 constexpr double TableBottom = 13090;
 
-const QString BlockTops = QStringLiteral("1210,4840,8470");
-const QString StatisticRows = QStringLiteral("4510,8140,12100,12430");
-const QString RuleRows = QStringLiteral("2860 4510 4840 6490 8140 8470 10120121001276013090");
-const QString RowLabels = QStringLiteral(
-    "   1   2   3   4   5   6   7   8   9  10上旬平均  11  12  13  14  15  16  17  18  19  20中旬平均"
-    "  21  22  23  24  25  26  27  28  29  30  31下旬平均 月平均 月极值");
-constexpr int RowLabelCount = 36;
+const DecadeFrame Frame{
+    CornerWidth, BodyTop, TableBottom, RowHeight, QStringLiteral("1210,4840,8470"),
+    QStringLiteral("4510,8140,12100,12430"), QStringLiteral("2860 4510 4840 6490 8140 8470 10120121001276013090"),
+    QStringLiteral("   1   2   3   4   5   6   7   8   9  10上旬平均  11  12  13  14  15  16  17  18  19  20中旬平均"
+                   "  21  22  23  24  25  26  27  28  29  30  31下旬平均 月平均 月极值"),
+    4, 36};
 const QString Captions =
     QStringLiteral("2 8 1420平均最高最低2 8 1420平均2 8 1420平均2 8 1420平均2 8 1420平均2 8 1420平均");
 constexpr int CaptionCount = 32;
@@ -76,12 +73,6 @@ const std::array<DeepSoil, 3> DeepSoils{{
     {&ReportTables::ASoilTemp320cm, 432},
 }};
 
-PaneLayout Panes()
-{
-    return PaneLayout::of({CornerWidth, BodyTop, PaneMargin, PaneMargin}, {19550, BodyTop, 0, PaneMargin},
-                          {CornerWidth, TableBottom, PaneMargin, PaneMargin}, {19550, 16200, 0, 0});
-}
-
 int PageNumberOf(int stationKind)
 {
     switch (stationKind) {
@@ -91,35 +82,20 @@ int PageNumberOf(int stationKind)
     }
 }
 
-class GroundTemperaturesPage {
+class GroundTemperaturesPage : DecadePageRenderer {
 public:
     explicit GroundTemperaturesPage(Component& c)
-        : c_(c), cv_(c.canvas), t_(c.tables),
-          layout_(DecadeLayout::fromLiterals(BlockTops, StatisticRows, RowHeight)),
-          rules_(RowRules::decadeRules(RuleRows)), cells_(cv_, RowHeight), days_(DaysInMonth(c))
+        : DecadePageRenderer(c, Frame)
     {
+        page_.cornerRuleBottom = BodyTop;
+        page_.columnHeadings = [this] { drawColumnHeadings(); };
+        page_.body = [this] { drawBody(); };
+        page_.pageNumber = PageNumberText(PageNumberOf(c.state.StationKind));
     }
 
-    void draw()
-    {
-        cv_.TextAlign = 0;
-        DrawInPasses(c_, Panes(), [this](Pass pass) {
-            switch (pass) {
-            case Pass::Corner: DrawCornerPane(c_, CornerWidth, BodyTop, BodyTop); break;
-            case Pass::ColumnHeadings: drawColumnHeadings(); break;
-            case Pass::RowHeadings:
-                DrawDecadeRowHeadings(cv_, rules_, CornerWidth, TableBottom,
-                                      {RowLabels, 4, RowLabelCount, BodyTop, RowHeight});
-                break;
-            case Pass::Body: drawBody(); break;
-            }
-        });
-        PrintPageNumber(c_, PageNumberOf(c_.state.StationKind));
-        EndPrintedPage(c_);
-    }
+    using DecadePageRenderer::draw;
 
 private:
-    int lw() const { return cv_.LineWeight; }
     static double depthX(const SoilDepth& depth) { return Columns.x(depth.firstColumn); }
     static double deepX() { return Columns.x(FirstDeepColumn); }
 
@@ -193,7 +169,7 @@ private:
 
     void drawBodyRules()
     {
-        rules_.draw(cv_, 0, LogicalPageWidth);
+        page_.rules.draw(cv_, 0, LogicalPageWidth);
         cv_.DrawVerticalLine(0, HeadingTop, TableBottom, lw());
         cv_.DrawVerticalLine(CornerWidth, HeadingTop, TableBottom, lw());
         for (const SoilDepth& depth : SoilDepths)
@@ -213,13 +189,6 @@ private:
                       t_.AMonthStat(83), QStringLiteral("地面最低温度≤0.0℃日数"), t_.AMonthStat(84)});
     }
 
-    Component& c_;
-    Canvas& cv_;
-    ReportTables& t_;
-    DecadeLayout layout_;
-    RowRules rules_;
-    RowCells cells_;
-    int days_;
 };
 
 [[maybe_unused]] const bool registered = RegisterRenderer(

@@ -93,7 +93,6 @@ void PrintClassBlock(Component& c, const CloudElement& e)
 TenDayPage CloudAmountPage(Component& c, bool isTotal)
 {
     const CloudElement e = ElementOf(isTotal);
-    Canvas& cv = c.canvas;
     ATables& t = c.tables;
     const TextTable& values = t.*e.table;
     const TenDayLayout l = CloudLayout();
@@ -118,11 +117,9 @@ TenDayPage CloudAmountPage(Component& c, bool isTotal)
             l.PrintValue(c, t.ADekadStat(period, e.dekadBase + k), k - 1, y);
     };
     page.bottomRow = [&c, e] { PrintClassBlock(c, e); };
-    page.columnRules = [&c, &cv, l] {
-        l.DrawFixedHourRules(c, 710, 710, ClassBlockTop);
-        cv.DrawVerticalLine(19500, 310, PageBottom, cv.LineWeight);
-    };
-    page.bottomRules = [&cv] { cv.DrawHorizontalLine(0, PageBottom, 19500, cv.LineWeight); };
+    page.fixedHourRules = FixedHourRuleSpan{710, 710, ClassBlockTop};
+    page.bodyRules = {{19500, 310, PageBottom}};
+    page.bottomLines = {{0, PageBottom, 19500}};
     page.pageNumber = e.pageNumber;
     page.pageNumberY = 13500;
     return page;

@@ -172,7 +172,6 @@ void PrintStatisticsRow(Component& c, const TenDayLayout& l, int base, int perio
 TenDayPage HourlyWithMeansPage(Component& c, int element)
 {
     const ElementPage e = ElementOf(element);
-    Canvas& cv = c.canvas;
     ATables& t = c.tables;
     TextTable& values = t.*e.table;
     const TenDayLayout l = LayoutOf(element);
@@ -203,15 +202,11 @@ TenDayPage HourlyWithMeansPage(Component& c, int element)
                                  QStringLiteral("最小"), t.AMonthStat(17), QStringLiteral("日期"), t.AMonthStat(18)},
                                 std::vector<double>(8, 1420));
         };
-        page.bottomRules = [&cv] {
-            cv.DrawHorizontalLine(1020, 12990, 12380, cv.LineWeight);
-            cv.DrawVerticalLine(12380, 12660, 13000, cv.LineWeight);
-        };
+        page.bottomLines = {{1020, 12990, 12380}};
+        page.bottomEdges = {{12380, 12660, 13000}};
     }
-    page.columnRules = [&c, &cv, l] {
-        l.DrawFixedHourRules(c, 710, 710, 12660);
-        cv.DrawVerticalLine(19480, 310, 12660, cv.LineWeight);
-    };
+    page.fixedHourRules = FixedHourRuleSpan{710, 710, 12660};
+    page.bodyRules = {{19480, 310, 12660}};
     return page;
 }
 

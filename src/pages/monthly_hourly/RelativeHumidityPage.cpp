@@ -65,15 +65,10 @@ TenDayPage RelativeHumidityPage(Component& c)
         l.PrintExtremeCells(c, {QStringLiteral("最小"), t.AMonthStat(19), QStringLiteral("日期"), t.AMonthStat(20)},
                             std::vector<double>(4, 1368));
     };
-    page.columnRules = [&c, &cv, l] {
-        l.DrawFixedHourRules(c, 710, 700, 12660);
-        cv.DrawVerticalLine(18804, 1110, 12660, cv.LineWeight);
-        cv.DrawVerticalLine(19488, 1110, 12660, cv.LineWeight);
-    };
-    page.bottomRules = [&cv] {
-        cv.DrawHorizontalLine(1020, 12990, 6492, cv.LineWeight);
-        cv.DrawVerticalLine(6492, 12660, 13000, cv.LineWeight);
-    };
+    page.fixedHourRules = FixedHourRuleSpan{710, 700, 12660};
+    page.bodyRules = {{18804, 1110, 12660}, {19488, 1110, 12660}};
+    page.bottomLines = {{1020, 12990, 6492}};
+    page.bottomEdges = {{6492, 12660, 13000}};
     page.pageNumber = 5;
     return page;
 }

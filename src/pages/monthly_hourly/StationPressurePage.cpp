@@ -1,3 +1,4 @@
+#include "pages/frame/ObservationModes.h"
 #include "pages/frame/TenDayPage.h"
 #include "pages/monthly_hourly/TenDayRenderers.h"
 #include "toolkit/Renderers.h"
@@ -16,15 +17,8 @@ constexpr int MeanOf24Column = 25;
 constexpr int MaximumColumn = 26;
 constexpr int MinimumColumn = 27;
 
-// Modes "C" and "D" keep the daily minimum in item 27; every other mode in item 26.
-int MinimumItem(const QString& mode)
-{
-    return mode == QStringLiteral("C") || mode == QStringLiteral("D") ? 27 : 26;
-}
-
 TenDayPage StationPressurePage(Component& c)
 {
-    Canvas& cv = c.canvas;
     ATables& t = c.tables;
     const TenDayLayout l;   // the default layout is this page's
     TenDayPage page;
@@ -40,7 +34,7 @@ TenDayPage StationPressurePage(Component& c)
         for (int item = 1; item <= 24; ++item)
             l.PrintValue(c, t.AStationPressure(day, item), item - 1, y);
         l.PrintValue(c, t.AStationPressure(day, 25), MaximumColumn, y);
-        l.PrintValue(c, t.AStationPressure(day, MinimumItem(t.AfileMode(1))), MinimumColumn, y);
+        l.PrintValue(c, t.AStationPressure(day, HourlyMinimumItem(ModeElement::StationPressure, t.AfileMode(1))), MinimumColumn, y);
         l.PrintValue(c, t.ADailyStat(day, 1), MeanOf4Column, y);
         l.PrintValue(c, t.ADailyStat(day, 2), MeanOf24Column, y);
     };
@@ -54,15 +48,10 @@ TenDayPage StationPressurePage(Component& c)
                              QStringLiteral("最低"), t.AMonthStat(3), QStringLiteral("日期"), t.AMonthStat(4)},
                             std::vector<double>(8, 1320));
     };
-    page.columnRules = [&c, &cv, l] {
-        l.DrawFixedHourRules(c, 710, 710, 12660);
-        cv.DrawVerticalLine(18180, 1110, 12660, cv.LineWeight);
-        cv.DrawVerticalLine(19500, 1110, 12660, cv.LineWeight);
-    };
-    page.bottomRules = [&cv] {
-        cv.DrawHorizontalLine(1020, 12990, 11580, cv.LineWeight);
-        cv.DrawVerticalLine(11580, 12660, 13000, cv.LineWeight);
-    };
+    page.fixedHourRules = FixedHourRuleSpan{710, 710, 12660};
+    page.bodyRules = {{18180, 1110, 12660}, {19500, 1110, 12660}};
+    page.bottomLines = {{1020, 12990, 11580}};
+    page.bottomEdges = {{11580, 12660, 13000}};
     page.pageNumber = 1;
     return page;
 }

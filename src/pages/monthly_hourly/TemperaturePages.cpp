@@ -91,13 +91,10 @@ TenDayPage TemperaturePage(Component& c, int element)
             for (int item = 1; item <= 24; ++item)
                 print(FormattedTwoDigits(values(day, item)), item - 1);
             print(FormattedTwoDigits(values(day, 25)), MaximumColumn);
-            int minimumItem = 27;
-            if (element == Air) {
-                // Mode "A" keeps the minimum in item 26, "B" in 27; with any other mode the
-                // day has no minimum to show, so its cell stays empty.
-                const QString mode = t.AfileMode(2);
-                minimumItem = mode == QStringLiteral("A") ? 26 : mode == QStringLiteral("B") ? 27 : 0;
-            }
+            // With an air-temperature mode other than "A" and "B" the day has no minimum to
+            // show, so its cell stays empty.
+            const int minimumItem =
+                element == Air ? HourlyMinimumItem(ModeElement::AirTemperature, t.AfileMode(2)) : 27;
             print(minimumItem ? FormattedTwoDigits(values(day, minimumItem)) : QString(), MinimumColumn);
         } else if (readings == Readings::FourTimes) {
             for (int column = 0; column < l.columnCount; ++column)
@@ -160,14 +157,12 @@ TenDayPage TemperaturePage(Component& c, int element)
         cv.DrawVerticalLine(18180, 1110, 12660, lw);
         cv.DrawVerticalLine(19500, 310, element == Air ? 12990 : 12660, lw);
     };
-    page.bottomRules = [&cv, element] {
-        if (element == Air) {
-            cv.DrawHorizontalLine(1020, 12990, 19500, cv.LineWeight);
-        } else {
-            cv.DrawHorizontalLine(1020, 12990, 14880, cv.LineWeight);
-            cv.DrawVerticalLine(14880, 12660, 12990, cv.LineWeight);
-        }
-    };
+    if (element == Air) {
+        page.bottomLines = {{1020, 12990, 19500}};
+    } else {
+        page.bottomLines = {{1020, 12990, 14880}};
+        page.bottomEdges = {{14880, 12660, 12990}};
+    }
     return page;
 }
 

@@ -91,17 +91,10 @@ TenDayPage TwoMinuteWindPage(Component& c, std::int16_t pageVariant)
                              QStringLiteral("日期"), t.AMonthStat(60)},
                             {2460, 1420, 1420, 1420, 1420, 1420});
     };
-    page.columnRules = [&cv] {
-        cv.DrawVerticalLine(9560, 710, MaximumRowY, cv.LineWeight);
-        cv.DrawVerticalLine(18080, 710, MaximumRowY, cv.LineWeight);
-        cv.DrawVerticalLine(19500, 310, MaximumRowY, cv.LineWeight);
-    };
-    page.bottomRules = [&cv] {
-        constexpr double bottom = MaximumRowY + TenDayLayout::RowHeight;
-        cv.DrawHorizontalLine(0, bottom, MaximumRowEnd, cv.LineWeight);
-        cv.DrawVerticalLine(MaximumRowEnd, MaximumRowY, bottom, cv.LineWeight);
-        cv.DrawVerticalLine(0, MaximumRowY, bottom, cv.LineWeight);
-    };
+    page.bodyRules = {{9560, 710, MaximumRowY}, {18080, 710, MaximumRowY}, {19500, 310, MaximumRowY}};
+    constexpr double bottom = MaximumRowY + TenDayLayout::RowHeight;
+    page.bottomLines = {{0, bottom, MaximumRowEnd}};
+    page.bottomEdges = {{MaximumRowEnd, MaximumRowY, bottom}, {0, MaximumRowY, bottom}};
     page.pageNumber = automatic ? 13 : 20;
     page.pageNumberY = 13550;
     return page;

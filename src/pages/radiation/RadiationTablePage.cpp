@@ -1,5 +1,6 @@
 #include "pages/radiation/RadiationTablePage.h"
 
+#include "pages/frame/FramedPage.h"
 #include "pages/frame/LayoutLiterals.h"
 #include "pages/frame/RowLayouts.h"
 #include "toolkit/Numeric.h"
@@ -184,13 +185,6 @@ void DrawBody(Component& c, const RadiationTablePage& p)
     PrintPageNumber(c, p.pageNumber);
 }
 
-PaneLayout PanesOf(const RadiationTablePage& p)
-{
-    const double w = p.rowHeadingWidth;
-    return PaneLayout::of({w, BodyTop, PaneMargin, PaneMargin}, {19550, BodyTop, 0, PaneMargin},
-                          {w, ExtremesY, PaneMargin, PaneMargin}, {19550, 16200, 0, 0});
-}
-
 }  // namespace
 
 QString ExtremeTimeText(const QString& day, const QString& hour, const QString& minute, bool twoDigitMinute)
@@ -204,15 +198,9 @@ QString ExtremeTimeText(const QString& day, const QString& hour, const QString& 
 
 void DrawRadiationTablePage(Component& c, const RadiationTablePage& page)
 {
-    DrawInPasses(c, PanesOf(page), [&](Pass pass) {
-        switch (pass) {
-        case Pass::Corner: DrawCorner(c, page); break;
-        case Pass::ColumnHeadings: DrawColumnHeadings(c, page); break;
-        case Pass::RowHeadings: DrawRowHeadings(c, page); break;
-        case Pass::Body: DrawBody(c, page); break;
-        }
-    });
-    EndPrintedPage(c);
+    DrawFramedPage(c, PaneLayout::fixedHeadings(page.rowHeadingWidth, BodyTop, ExtremesY),
+                   {[&] { DrawCorner(c, page); }, [&] { DrawColumnHeadings(c, page); },
+                    [&] { DrawRowHeadings(c, page); }, [&] { DrawBody(c, page); }});
 }
 
 }  // namespace tabulon

@@ -15,7 +15,7 @@
 // The five pages differ only in the constants of a RadiationTablePage; one renderer draws
 // them all. The unit sign after "MJ·" and "W" is a glyph of the symbol font.
 
-#include "pages/frame/TenDayLayout.h"   // VerticalRule
+#include "pages/frame/TenDayLayout.h"   // VerticalRule, HorizontalRule
 #include "report/ReportTables.h"
 
 #include <QString>
@@ -25,12 +25,6 @@
 namespace tabulon {
 
 class Component;
-
-struct HorizontalRule {
-    double x1 = 0;
-    double y = 0;
-    double x2 = 0;
-};
 
 // A heading cell of the extra columns: a one-line cell, or a caption wrapped into lines of
 // `perLine` characters (400 high each); a unit glyph may follow its last line.

@@ -3,6 +3,7 @@
 #include "pages/yearly/YearPage1.h"
 #include "pages/yearly/YearPage2.h"
 #include "pages/yearly/YearPage3.h"
+#include "pages/yearly/YearPage4.h"
 #include "pages/yearly/YearTable.h"
 #include "pages/yearly/YearlyPage.h"
 
@@ -124,7 +125,8 @@ TEST_F(YearTableTest, PreviewPanesOfEveryPage)
         const char* number;
     } pages[] = {{PrintYearPage1, {1039, 12895}, "年平均", "-1-"},
                  {PrintYearPage2, {951, 12195}, "年极值", "-2-"},
-                 {PrintYearPage3, {1040, 13145}, "年最大", "-3-"}};
+                 {PrintYearPage3, {1040, 13145}, "年最大", "-3-"},
+                 {PrintYearPage4, {1055, 12345}, "年合计", "-4-"}};
     for (const auto& p : pages) {
         SCOPED_TRACE(p.number);
         usePreview("1");

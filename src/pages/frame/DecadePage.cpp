@@ -1,0 +1,52 @@
+#include "pages/frame/DecadePage.h"
+
+#include "pages/frame/FramedPage.h"
+#include "toolkit/Canvas.h"
+#include "report/Component.h"
+
+namespace tabulon {
+
+DecadePage::DecadePage(const DecadeFrame& f)
+    : frame(f), layout(DecadeLayout::fromLiterals(f.blockTops, f.statisticRows, f.rowHeight)),
+      rules(RowRules::decadeRules(f.ruleRows)), panes(PaneLayout::fixedHeadings(f.cornerWidth, f.bodyTop, f.tableBottom))
+{
+}
+
+DecadePageRenderer::DecadePageRenderer(Component& c, const DecadeFrame& frame)
+    : c_(c), cv_(c.canvas), t_(c.tables), page_(frame), layout_(page_.layout), cells_(cv_, frame.rowHeight),
+      days_(DaysInMonth(c))
+{
+}
+
+int DecadePageRenderer::lw() const
+{
+    return cv_.LineWeight;
+}
+
+void DrawDecadePage(Component& c, const DecadePage& page)
+{
+    const DecadeFrame& f = page.frame;
+    DrawFramedPage(c, page.panes,
+                   {[&] {
+                        if (page.corner)
+                            page.corner();
+                        else
+                            DrawCornerPane(c, f.cornerWidth, f.bodyTop, page.cornerRuleBottom);
+                    },
+                    [&] {
+                        if (page.columnHeadings)
+                            page.columnHeadings();
+                    },
+                    [&] {
+                        DrawDecadeRowHeadings(c.canvas, page.rules, f.cornerWidth, f.tableBottom,
+                                              {f.rowLabels, f.rowLabelWidth, f.rowLabelCount, f.bodyTop, f.rowHeight},
+                                              f.rowLabelFont);
+                    },
+                    [&] {
+                        if (page.body)
+                            page.body();
+                        PrintPageNumber(c, page.pageNumber, page.pageNumberY);
+                    }});
+}
+
+}  // namespace tabulon
