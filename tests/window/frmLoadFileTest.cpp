@@ -215,11 +215,20 @@ TEST_F(LoadFileDialog, EnterInThePathBoxMovesOnWithoutClosing)
     d->show();
     QApplication::setActiveWindow(d.get());
     PathBox(*d)->setFocus();
-    QApplication::processEvents();
+    // Activation and focus arrive through the event queue; a busy machine may take a while.
+    const auto settle = [](const std::function<bool()>& done) {
+        QElapsedTimer waited;
+        waited.start();
+        do
+            QApplication::processEvents();
+        while (!done() && waited.elapsed() < 5000);
+    };
+    settle([&] { return QApplication::focusWidget() == PathBox(*d); });
+    ASSERT_EQ(QApplication::focusWidget(), PathBox(*d));
     const QString before = PathBox(*d)->text();
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
     QApplication::sendEvent(PathBox(*d), &enter);
-    QApplication::processEvents();
+    settle([&] { return QApplication::focusWidget() != PathBox(*d); });
     EXPECT_TRUE(d->isVisible());
     EXPECT_EQ(PathBox(*d)->text(), before);
     EXPECT_NE(QApplication::focusWidget(), PathBox(*d));
