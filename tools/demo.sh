@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is needed, builds, and runs the main job on the bundled sample data.
-# With a display the report window opens; without one the host runs headless, loads the
-# sample reports, saves every page of each as a JPEG image and says where they went.
+# With a display the report window opens; without one the host runs headless, loads every
+# sample report, saves every page of each as a JPEG image and says where they went.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/install-deps.sh"
@@ -23,11 +23,16 @@ fi
 export QT_QPA_PLATFORM=offscreen
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 status=0
-for run in "month A54511-200303.TXT" "month A50953-200303.TXT" "radiation R54511-200303.TXT" "year Y54511-2003.TXT"; do
-  set -- $run
-  echo "No display: loading $2 and saving every page as an image."
-  "$host" --report "$1" --sys "$sys/" --data "$data" --load "$data/$2" --save-all --quit || status=1
+echo "No display: loading every sample report and saving each of its pages as an image."
+for file in "$data"/*.TXT; do
+  name=$(basename "$file")
+  case "$name" in
+    A*) report=month ;;
+    R*) report=radiation ;;
+    *) report=year ;;
+  esac
+  printf '%-22s ' "$name"
+  "$host" --report "$report" --sys "$sys/" --data "$data" --load "$file" --save-all --quit 2>&1 | tail -n 1 || status=1
 done
-echo "The page images are in $sys/ReportFile/Rpic/:"
-ls "$sys/ReportFile/Rpic/"
+echo "The page images ($(ls "$sys/ReportFile/Rpic/" | wc -l) of them) are in $sys/ReportFile/Rpic/"
 exit $status
