@@ -43,20 +43,12 @@ void PrintCellRun(Canvas& cv, int border, double x0, double y, double h, const s
     }
 }
 
-void DrawDecadeRowRules(Canvas& cv, const RowRules& rules, double cornerWidth, double tableBottom)
+void DrawDecadeRowRules(Canvas& cv, const RowRules& rules, double cornerWidth, double tableBottom,
+                        double outerRuleBottom)
 {
-    cv.DrawVerticalLine(0, BandTop, tableBottom, cv.LineWeight);
+    cv.DrawVerticalLine(0, BandTop, outerRuleBottom > 0 ? outerRuleBottom : tableBottom, cv.LineWeight);
     cv.DrawVerticalLine(cornerWidth, BandTop, tableBottom, cv.LineWeight);
     rules.draw(cv, 0, cornerWidth);
-}
-
-void DrawDecadeRowHeadings(Canvas& cv, const RowRules& rules, double cornerWidth, double tableBottom,
-                           const DecadeRowLabels& labels, int fontSize)
-{
-    DrawDecadeRowRules(cv, rules, cornerWidth, tableBottom);
-    cv.SetFont(fontSize, 1);
-    PrintRowLabels(cv, labels.literal, labels.pieceWidth, labels.count, 0, cornerWidth, labels.top,
-                   labels.rowHeight, cv.ShowGridLines);
 }
 
 }  // namespace tabulon

@@ -43,24 +43,10 @@ struct ColumnRun {
 void PrintCellRun(Canvas& cv, int border, double x0, double y, double h, const std::vector<int>& widths,
                   const QStringList& texts);
 
-// The row labels of a decade page: `count` pieces of `pieceWidth` characters, one per row
-// from `top` down, each `rowHeight` high.
-struct DecadeRowLabels {
-    QString literal;
-    int pieceWidth;
-    int count;
-    double top;
-    double rowHeight;
-};
-
-// The rules of the row-heading pass: verticals at x 0 and at the corner width from the band
-// top down to `tableBottom`, and the decade rules across the column.
-void DrawDecadeRowRules(Canvas& cv, const RowRules& rules, double cornerWidth, double tableBottom);
-
-// The row-heading pass: rules at x 0 and at the corner width from the band top down to
-// `tableBottom`, the decade rules across the column, then the labels in "宋体" `fontSize`,
-// framed as the grid lines say.
-void DrawDecadeRowHeadings(Canvas& cv, const RowRules& rules, double cornerWidth, double tableBottom,
-                           const DecadeRowLabels& labels, int fontSize = 11);
+// The rules of the row-heading pass: the vertical at x 0 from the band top down to
+// `outerRuleBottom` (0: `tableBottom`), the one at the corner width down to
+// `tableBottom`, and the decade rules across the column.
+void DrawDecadeRowRules(Canvas& cv, const RowRules& rules, double cornerWidth, double tableBottom,
+                        double outerRuleBottom = 0);
 
 }  // namespace tabulon

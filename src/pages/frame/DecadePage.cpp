@@ -26,26 +26,38 @@ int DecadePageRenderer::lw() const
 void DrawDecadePage(Component& c, const DecadePage& page)
 {
     const DecadeFrame& f = page.frame;
+    Canvas& cv = c.canvas;
+    const auto run = [&](const std::function<void()>& statement) {
+        if (page.statement)
+            page.statement(statement);
+        else
+            statement();
+    };
     DrawFramedPage(c, page.panes,
                    {[&] {
                         if (page.corner)
                             page.corner();
                         else
-                            DrawCornerPane(c, f.cornerWidth, f.bodyTop, page.cornerRuleBottom);
+                            run([&] { DrawCornerPane(c, f.cornerWidth, f.bodyTop, page.cornerRuleBottom); });
                     },
                     [&] {
                         if (page.columnHeadings)
                             page.columnHeadings();
                     },
                     [&] {
-                        DrawDecadeRowHeadings(c.canvas, page.rules, f.cornerWidth, f.tableBottom,
-                                              {f.rowLabels, f.rowLabelWidth, f.rowLabelCount, f.bodyTop, f.rowHeight},
-                                              f.rowLabelFont);
+                        run([&] {
+                            DrawDecadeRowRules(cv, page.rules, f.cornerWidth, f.tableBottom, f.outerRuleBottom);
+                        });
+                        run([&] { cv.SetFont(f.rowLabelFont, Face::Text); });
+                        run([&] {
+                            PrintRowLabels(cv, f.rowLabels, f.rowLabelWidth, f.rowLabelCount, 0, f.cornerWidth,
+                                           f.bodyTop, f.rowHeight, cv.ShowGridLines);
+                        });
                     },
                     [&] {
                         if (page.body)
                             page.body();
-                        PrintPageNumber(c, page.pageNumber, page.pageNumberY);
+                        run([&] { PrintPageNumber(c, page.pageNumber, page.pageNumberY); });
                     }});
 }
 

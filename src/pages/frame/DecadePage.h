@@ -7,7 +7,8 @@
 //   row headings    the column's rules, the decade rules across it, then the labels
 //   body            the page's cells and rules, then the page number.
 // The panes follow from the layout: the corner and the column headings down to the body
-// top, the row headings down to the table bottom.
+// top, the row headings down to the table bottom. A page whose statements each run through
+// a trap sets `statement`, and the frame runs its own statements through it too.
 
 #include "pages/frame/DecadeCells.h"
 #include "pages/frame/RowLayouts.h"
@@ -34,7 +35,11 @@ struct DecadeFrame {
     int rowLabelWidth = 4;
     int rowLabelCount = 0;
     int rowLabelFont = 11;
+    double outerRuleBottom = 0;   // the rule at x 0 ends here when the blocks below reach further (0: tableBottom)
 };
+
+// Runs one statement of a page, e.g. through a trap that reports and goes on.
+using StatementRunner = std::function<void(const std::function<void()>&)>;
 
 struct DecadePage {
     explicit DecadePage(const DecadeFrame& frame);
@@ -48,6 +53,7 @@ struct DecadePage {
     std::function<void()> corner;     // when set, drawn in place of the usual corner
     std::function<void()> columnHeadings;
     std::function<void()> body;
+    StatementRunner statement;        // when set, every statement of the frame runs through it
     QString pageNumber;
     double pageNumberY = 13300;
 

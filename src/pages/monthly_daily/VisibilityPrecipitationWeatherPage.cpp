@@ -4,10 +4,9 @@
 // below. Drawn to the end whatever fails: each failing statement is reported once per error
 // number (LastErrorNumbers slot 5, never cleared) and the page goes on.
 
+#include "pages/frame/DecadePage.h"
 #include "pages/frame/LayoutLiterals.h"
-#include "pages/frame/FramedPage.h"
 #include "toolkit/ErrorPatterns.h"
-#include "pages/frame/RowLayouts.h"
 #include "pages/monthly_daily/WeatherPageParts.h"
 #include "report/Component.h"
 #include "toolkit/PageFrame.h"
@@ -61,33 +60,24 @@ const QString Filler = QStringLiteral("---");
 const QString WeatherFiller = QStringLiteral("-------------");
 const QString BesideGridFiller = QStringLiteral("--------");
 
-class VisibilityPrecipitationWeatherPage {
+const DecadeFrame Frame{CornerWidth, BodyTop, DayGridBottom, RowHeight, BlockTops, SumRows, RuleRows,
+                        RowLabels, 4, RowLabelCount, 11, TableBottom};
+
+class VisibilityPrecipitationWeatherPage : DecadePageRenderer {
 public:
     explicit VisibilityPrecipitationWeatherPage(Component& c)
-        : c_(c), cv_(c.canvas), t_(c.tables),
-          layout_(DecadeLayout::fromLiterals(BlockTops, SumRows, RowHeight)),
-          rules_(RowRules::decadeRules(RuleRows)), days_(DaysInMonth(c))
+        : DecadePageRenderer(c, Frame)
     {
+        page_.cornerRuleBottom = BodyTop;
+        page_.statement = stepper();
+        page_.columnHeadings = [this] { drawColumnHeadings(); };
+        page_.body = [this] { drawBody(); };
+        page_.pageNumber = PageNumberText(3);
     }
 
-    void draw()
-    {
-        DrawFramedPage(c_, panes(),
-                       {[&] { step([&] { DrawCornerPane(c_, CornerWidth, BodyTop, BodyTop); }); },
-                        [&] { drawColumnHeadings(); }, [&] { drawRowHeadings(); },
-                        [&] {
-                            drawBody();
-                            step([&] { PrintPageNumber(c_, 3); });
-                        }});
-    }
+    using DecadePageRenderer::draw;
 
 private:
-    static PaneLayout panes()
-    {
-        return PaneLayout::of({CornerWidth, BodyTop, PaneMargin, PaneMargin}, {19550, BodyTop, 0, PaneMargin},
-                              {CornerWidth, DayGridBottom, PaneMargin, PaneMargin}, {19550, 16200, 0, 0});
-    }
-
     void step(const std::function<void()>& statement)
     {
         ResumeReportingOnce(c_, ErrorSlot, ErrorContext, statement);
@@ -96,7 +86,6 @@ private:
     {
         return [this](const std::function<void()>& statement) { step(statement); };
     }
-    int lw() const { return cv_.LineWeight; }
     void cell(int border, const QString& text, double w, double h, double x, double y)
     {
         cv_.PrintCell(border, text, w, h, x, y);
@@ -133,19 +122,6 @@ private:
         step([&] {
             for (int k = 0; k < 8; ++k)
                 cell(-1, FixedWidthPiece(SubColumnCaptions, k, 4), ColumnWidth, 300, VisibilityX + ColumnWidth * k, 610);
-        });
-    }
-
-    void drawRowHeadings()
-    {
-        step([&] {
-            cv_.DrawVerticalLine(0, HeadingTop, TableBottom, lw());
-            cv_.DrawVerticalLine(CornerWidth, HeadingTop, DayGridBottom, lw());
-            rules_.draw(cv_, 0, CornerWidth);
-        });
-        step([&] { cv_.SetFont(11, Face::Text); });
-        step([&] {
-            PrintRowLabels(cv_, RowLabels, 4, RowLabelCount, 0, CornerWidth, BodyTop, RowHeight, cv_.ShowGridLines);
         });
     }
 
@@ -224,7 +200,7 @@ private:
     void drawWeatherFillers()
     {
         for (int period = 1; period <= 2; ++period) {
-            const double y = layout_.statRows.at(static_cast<std::size_t>(period - 1));
+            const double y = statRow(period);
             step([&] {
                 cell(cv_.ShowGridLines, WeatherFiller, WeatherWidth, RowHeight, WeatherX, y);
                 cell(cv_.ShowGridLines, WeatherFiller, SummaryWidth, RowHeight, SummaryX, y);
@@ -237,7 +213,7 @@ private:
     void drawRules()
     {
         step([&] {
-            rules_.draw(cv_, 0, LogicalPageWidth,
+            page_.rules.draw(cv_, 0, LogicalPageWidth,
                         [](int y) { return y == DayGridBottom ? BlocksRight : LogicalPageWidth; });
             cv_.DrawHorizontalLine(0, TableBottom, LogicalPageWidth, lw());
             cv_.DrawVerticalLine(PrecipitationX, HeadingTop, TableBottom, lw());
@@ -289,10 +265,10 @@ private:
     {
         step([&] {
             cell(-1, BesideGridFiller, 2968, 300, WeatherX, LastDayRowEnd);
-            cell(-1, BesideGridFiller, 2968, 300, WeatherX, layout_.statRows.at(3));
+            cell(-1, BesideGridFiller, 2968, 300, WeatherX, statRow(4));
             cell(-1, QStringLiteral("候降水量"), 1392, 300, BlocksRight, LastDayRowEnd);
-            cell(-1, QStringLiteral("候序"), 696, 300, BlocksRight, layout_.statRows.at(3));
-            cell(-1, QStringLiteral("降水量"), 696, 300, BlocksRight + 696, layout_.statRows.at(3));
+            cell(-1, QStringLiteral("候序"), 696, 300, BlocksRight, statRow(4));
+            cell(-1, QStringLiteral("降水量"), 696, 300, BlocksRight + 696, statRow(4));
         });
     }
 
@@ -310,12 +286,6 @@ private:
         cv_.TextAlign = 0;
     }
 
-    Component& c_;
-    Canvas& cv_;
-    ReportTables& t_;
-    DecadeLayout layout_;
-    RowRules rules_;
-    int days_;
     bool split_ = true;
 };
 

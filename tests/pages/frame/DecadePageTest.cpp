@@ -80,6 +80,31 @@ TEST_F(DecadePageFrame, PrintingDrawsTheRowHeadingRulesAndEndsOneJob)
     EXPECT_TRUE(rec.contains(R"(PrintCell(0, "-6-", 19500, 300, 0, 13750))"));
 }
 
+// A page whose statements each run through a trap: the frame's own statements (corner, row
+// rules, label font, labels, page number) go through the same trap, so one failing does not
+// stop the others; the outer rule may reach below the row-heading column.
+TEST_F(DecadePageFrame, TheFrameRunsItsStatementsThroughThePagesTrap)
+{
+    DecadePage page = SmallPage(c);
+    page.frame.outerRuleBottom = 13600;
+    int statements = 0;
+    page.statement = [&](const std::function<void()>& statement) {
+        // The first statement (the corner) fails and the trap goes on.
+        if (++statements == 1)
+            return;
+        statement();
+    };
+    CanvasCallRecorder rec(c.canvas);
+    DrawDecadePage(c, page);
+    EXPECT_EQ(statements, 5);
+    EXPECT_FALSE(printer.hasText(QStringLiteral("日  期")));
+    EXPECT_TRUE(rec.contains(R"(DrawVerticalLine(0, 310, 13600, 4))"));
+    EXPECT_TRUE(rec.contains(R"(DrawVerticalLine(900, 310, 13350, 4))"));
+    EXPECT_TRUE(rec.contains(R"(PrintCell(-1, "c", 900, 320, 0, 2150))"));
+    EXPECT_TRUE(printer.hasText(QStringLiteral("-6-")));
+    EXPECT_EQ(printer.endDocCount(), 1);
+}
+
 using TenDayPageRules = TenDayPageTest;
 
 TEST_F(TenDayPageRules, RulesGivenAsDataStandWhereTheCallbacksDrawTheirs)
