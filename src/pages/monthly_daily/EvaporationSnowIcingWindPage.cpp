@@ -119,6 +119,7 @@ private:
         cv_.PrintCell(-1, QStringLiteral("E601B"), Evaporation.width, 400, Evaporation.x(2), 1110);
         wrapped(QStringLiteral("雪深  (cm)"), Snow.x(1), HeadingTop, Snow.width, 1200, 600, 4);
         PrintSnowPressureHeading(c_, Snow.width, 1200, Snow.x(2), HeadingTop, 600);
+        cv_.SetFont(10, 1);   // the snow-pressure heading leaves its unit's size selected
         cv_.PrintCell(-1, QStringLiteral("电   线   积   冰"), 6350, 300, IcingCodeX, HeadingTop);
         wrapped(QStringLiteral("现象符号"), IcingCodeX, 610, IcingCodeWidth, 900, 450, 2);
         cv_.PrintCell(-1, QStringLiteral("南   北"), 1950, 300, IcingValues.x(1), 610);

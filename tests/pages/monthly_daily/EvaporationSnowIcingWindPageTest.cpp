@@ -94,6 +94,18 @@ TEST_F(EvaporationSnowIcingWindPage, WholePageOverPositionCodedTables)
     EXPECT_TRUE(rec.contains(R"(PrintCell(0, "-6-", 19500, 300, 0, 13750))"));
     EXPECT_EQ(printer.endDocCount(), 1);
     EXPECT_TRUE(messages().shown.empty());
+
+    // The snow-pressure heading leaves its small unit size selected: the icing headings after
+    // it stand in the size of the evaporation heading before it, the icing wind's in a larger one.
+    const RecordedText* evaporation = printer.findText(QStringLiteral("小型"));
+    ASSERT_NE(evaporation, nullptr);
+    for (const QString& heading : {QStringLiteral("电   线   积   冰"), QStringLiteral("南   北"),
+                                   QStringLiteral("东   西"), QStringLiteral("现象"), QStringLiteral("直径")}) {
+        const RecordedText* text = printer.findText(heading);
+        ASSERT_NE(text, nullptr) << heading.toStdString();
+        EXPECT_EQ(text->fontSize, evaporation->fontSize) << heading.toStdString();
+    }
+    EXPECT_GT(printer.findText(QStringLiteral("风向"))->fontSize, evaporation->fontSize);
 }
 
 // A fixed-time wind without "/" (the 02 h wind of a station observing three times a day is
