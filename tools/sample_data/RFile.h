@@ -186,7 +186,9 @@ void AddRadiationTables(json& t, const RadiationStation& r, int days)
         static constexpr std::array<int, 6> elementOfGroup{1, 2, 2, 3, 4, 5};
         if (!measured[elementOfGroup[static_cast<std::size_t>(g)]])
             continue;
-        extremes[static_cast<std::size_t>(4 * g)] = std::to_string(rng.integer(600, 980));
+        // The net minimum is the night's outgoing radiation: below zero, like the daily minima.
+        extremes[static_cast<std::size_t>(4 * g)] =
+            g == 2 ? std::to_string(-rng.integer(40, 120)) : std::to_string(rng.integer(600, 980));
         extremes[static_cast<std::size_t>(4 * g + 1)] = g == 2 ? "3天" : std::to_string(rng.integer(1, days));
         extremes[static_cast<std::size_t>(4 * g + 2)] = Two(rng.integer(11, 13));
         // The net extremes' minutes are stored with one digit: the maximum's page prints it
