@@ -18,7 +18,9 @@ const QString DayGridLabels =
 
 int DaysInMonth(const Component& c)
 {
-    return static_cast<int>(Val(c.tables.AfilePara(4).toString()));
+    // Only compared with days 1..31: any count outside 0..31 reads as the nearer end, so no
+    // cast can overflow.
+    return static_cast<int>(std::clamp(Val(c.tables.AfilePara(4).toString()), 0.0, 31.0));
 }
 
 int DaysInRadiationMonth(const Component& c)

@@ -180,6 +180,8 @@ TenDayPage HourlyWithMeansPage(Component& c, int element)
     page.layout = l;
     page.panes.panes = {PaneExtent{1020, 1110, 35, 35}, PaneExtent{19500, 1110, 35, 35},
                         PaneExtent{1020, l.rowHeadingOuterBottom, 35, 35}, PaneExtent{19500, 16200, 35, 0}};
+    // The row-heading pane starts blank: it is cleared right after sizing.
+    page.panes.panes[2].clearedAfterSizing = true;
     page.headingRules = {{18060, 310, 1110}, {19480, 310, 1160}};
     page.title = Titles.mid(TitleLength * (element - 1), TitleLength);
     page.titleX = 1020;

@@ -229,6 +229,8 @@ TEST_F(HourlyWithMeansPagesTest, PageNumbersPanesAndErrors)
     EXPECT_EQ(panes.sizes[1], (PaneSize{19535, 1145}));
     EXPECT_EQ(panes.sizes[2], (PaneSize{1055, 12695}));
     EXPECT_EQ(panes.sizes[3], (PaneSize{19535, 16200}));
+    // Only the row-heading pane is wiped after sizing, once a page.
+    EXPECT_EQ(panes.paneClears, (std::array<int, 4>{0, 0, 2, 0}));
 
     c.tables.AfileMode(17) = QStringLiteral("0");
     c.tables.ASoilTemp80cm = TextTable();

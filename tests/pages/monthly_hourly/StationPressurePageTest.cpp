@@ -123,6 +123,17 @@ TEST_F(StationPressurePageTest, LongMonthHasNoBlankRows)
     EXPECT_EQ(rowTexts(rec, 11670).size(), 28);
 }
 
+TEST_F(StationPressurePageTest, DayCountPastAnyWholeNumberDrawsTheLongestMonth)
+{
+    c.tables.AfilePara(4) = QStringLiteral("1e12");
+    CanvasCallRecorder rec(c.canvas);
+    PrintStationPressure(c);
+    EXPECT_TRUE(boxes().shown.empty());
+    EXPECT_EQ(rowTexts(rec, 11670).size(), 28);
+    EXPECT_TRUE(rec.withText(QStringLiteral("  ")).empty());
+    EXPECT_TRUE(rec.contains(R"c(PrintCell(0, "-1-", 19500, 300, 0, 13300))c"));
+}
+
 TEST_F(StationPressurePageTest, GridSwitchKeepsHeadingAndExtremeBorders)
 {
     c.canvas.ShowGridLines = 0;
