@@ -4,6 +4,7 @@
 #include "report/ReportError.h"
 #include "report/Component.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -156,7 +157,9 @@ WindCells SplitIcingWind(const QString& value)
 void PrintBlankDayRows(Component& c, std::int16_t yEnd, std::int16_t x0, std::int16_t colW,
                        std::int16_t rowH, std::int16_t nCols)
 {
-    const double days = HeaderNumber(c.tables.AfilePara(4));
+    // A page has 31 day rows: a count outside 0..31 blanks none or all of them, never loops
+    // past them (a count of -1e12 would otherwise run for ever).
+    const double days = std::clamp(HeaderNumber(c.tables.AfilePara(4)), 0.0, 31.0);
     Canvas& cv = c.canvas;
     for (int i = 1; i <= 31 - days; ++i) {
         const double y = double(yEnd) - (32 - days) * rowH + double(i) * rowH;

@@ -215,6 +215,16 @@ TEST(PrintBlankDayRows, FillsTheRowsPastTheLastDay)
     c.tables.AfilePara(4) = 31;
     PrintBlankDayRows(c, 10000, 1000, 500, 300, 2);
     EXPECT_TRUE(rec.calls().empty());
+
+    // A count far outside a month blanks at most the 31 rows a page has, and returns.
+    rec.clear();
+    c.tables.AfilePara(4) = QStringLiteral("-1e12");
+    PrintBlankDayRows(c, 10000, 1000, 500, 300, 1);
+    EXPECT_EQ(rec.calls().size(), 31u);
+    rec.clear();
+    c.tables.AfilePara(4) = QStringLiteral("1e12");
+    PrintBlankDayRows(c, 10000, 1000, 500, 300, 1);
+    EXPECT_TRUE(rec.calls().empty());
 }
 
 TEST(PrintBlankDayRows, DaysThatAreNoNumberRaiseATypeMismatch)
