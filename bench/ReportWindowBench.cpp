@@ -9,13 +9,12 @@
 #include "platform/Paths.h"
 #include "toolkit/Dispatcher.h"
 #include "report/Component.h"
+#include "ReferenceReport.h"
 #include "window/DataLoader.h"
 #include "window/PageExport.h"
 #include "window/PaneSurface.h"
 #include "window/frmReportOutPut.h"
 
-#include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -24,42 +23,9 @@ using namespace tabulon;
 
 namespace {
 
-// A copy of the sample system folder with the reference-station (37-page) report loaded.
-struct LoadedReport {
-    QTemporaryDir dir;
-    std::unique_ptr<Component> c;
-    bool ok = false;
+using bench::LoadedReport;
 
-    LoadedReport()
-    {
-        c = std::make_unique<Component>(Services{std::make_unique<ScriptedMessageBox>(), nullptr});
-        const QString sample = QStringLiteral(TABULON_SOURCE_DIR "/data/sample/system");
-        const QString sys = dir.path() + QStringLiteral("/");
-        QDirIterator it(sample, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString from = it.next();
-            const QString to = sys + QDir(sample).relativeFilePath(from);
-            QDir().mkpath(QFileInfo(to).path());
-            QFile::copy(from, to);
-        }
-        c->state.SystemPath = sys;
-        c->state.ReportKind = MonthlySurfaceReport;
-        c->window();
-        QDirIterator files(sys + QStringLiteral("ReportFile"), {QStringLiteral("A*.TXT"), QStringLiteral("a*.txt")},
-                           QDir::Files, QDirIterator::Subdirectories);
-        while (files.hasNext() && !ok) {
-            const QFileInfo info(files.next());
-            LoadReportFile(*c, info.absolutePath() + u'\\', info.fileName().toUpper());
-            ok = c->state.StationKind == ReferenceStation && c->state.PageCount == 37;
-        }
-    }
-};
-
-LoadedReport& report()
-{
-    static LoadedReport r;
-    return r;
-}
+LoadedReport& report() { return bench::ReferenceReport(); }
 
 void RedrawPageAtZoom1(benchmark::State& state)
 {

@@ -6,6 +6,7 @@
 // Goals: the host run under 1 s, the save within 5 times the encoding alone, the redraw
 // under 16 ms, the peak memory of a process that saves the report under 150 MB.
 
+#include "ReferenceReport.h"
 #include "platform/MessageBox.h"
 #include "report/Component.h"
 #include "toolkit/CanvasObserver.h"
@@ -17,53 +18,20 @@
 #include "window/frmReportOutPut.h"
 
 #include <QBuffer>
-#include <QDir>
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImageWriter>
 #include <QProcess>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 using namespace tabulon;
 
 namespace {
 
-const QString ReferenceReport = QStringLiteral("A50953-200303.TXT");
+using WholeReport = bench::LoadedReport;
+using bench::ReferenceReportFile;
 
-// A copy of the sample system folder, with the reference station's report loaded.
-struct WholeReport {
-    QTemporaryDir dir;
-    QString sys;
-    std::unique_ptr<Component> c;
-    bool ok = false;
-
-    WholeReport()
-    {
-        const QString sample = QStringLiteral(TABULON_SOURCE_DIR "/data/sample/system");
-        sys = dir.path() + QStringLiteral("/");
-        QDirIterator it(sample, QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QString from = it.next();
-            const QString to = sys + QDir(sample).relativeFilePath(from);
-            QDir().mkpath(QFileInfo(to).path());
-            QFile::copy(from, to);
-        }
-        c = std::make_unique<Component>(Services{std::make_unique<ScriptedMessageBox>(), nullptr});
-        c->state.SystemPath = sys;
-        c->state.ReportKind = MonthlySurfaceReport;
-        c->window();
-        LoadReportFile(*c, sys + QStringLiteral("ReportFile\\"), ReferenceReport);
-        ok = c->state.PageCount == 37;
-    }
-};
-
-WholeReport& report()
-{
-    static WholeReport r;
-    return r;
-}
+WholeReport& report() { return bench::ReferenceReport(); }
 
 double Milliseconds(const QElapsedTimer& t) { return double(t.nsecsElapsed()) / 1e6; }
 
@@ -159,7 +127,7 @@ void HostSavesTheReport(benchmark::State& state)
         QElapsedTimer t;
         t.start();
         host.start(QStringLiteral(TABULON_HOST_PATH),
-                   {QStringLiteral("--sys"), r.sys, QStringLiteral("--load"), r.sys + QStringLiteral("ReportFile/") + ReferenceReport,
+                   {QStringLiteral("--sys"), r.sys, QStringLiteral("--load"), r.sys + QStringLiteral("ReportFile/") + ReferenceReportFile,
                     QStringLiteral("--save-all"), QStringLiteral("--quit")});
         if (!host.waitForFinished(60000) || host.exitCode() != 0) {
             state.SkipWithError(("the host failed: " + host.readAll()).constData());
