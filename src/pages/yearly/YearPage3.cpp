@@ -105,12 +105,11 @@ void DrawRules(Component& c)
     cv.DrawVerticalLine(LogicalPageWidth, 310, TableBottom, lw);
 }
 
-// The month of a direction's yearly maximum is shown, and kept, with "月" after it; a
-// cell that already ends in "月" is left as it is, so a redraw adds nothing. An empty
-// cell gets the sign too and reads "月".
+// The month of a direction's yearly maximum is shown, and kept, with "月" after it. An
+// empty cell (no maximum, or a year file that failed to read) stays empty.
 void MarkAsMonth(QString& cell)
 {
-    if (!cell.endsWith(u'月'))
+    if (!cell.isEmpty() && !cell.endsWith(u'月'))
         cell += u'月';
 }
 
