@@ -1,5 +1,5 @@
 // The four cloud-form pages: hour columns sharing the hour block, cells by the cloud-form printer.
-#include "pages/monthly_hourly/DayGridPageTestSupport.h"
+#include "support/PageTestSupport.h"
 #include "pages/monthly_hourly/DayGridRenderers.h"
 
 namespace tabulon::test {

@@ -1,5 +1,5 @@
 // In preview each day-grid page sizes the four panes to its own regions.
-#include "pages/monthly_hourly/DayGridPageTestSupport.h"
+#include "support/PageTestSupport.h"
 #include "pages/monthly_hourly/DayGridRenderers.h"
 
 #include <functional>

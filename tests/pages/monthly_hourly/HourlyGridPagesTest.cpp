@@ -1,5 +1,5 @@
 // The plain day grids: wet bulb, dew point and cloud height.
-#include "pages/monthly_hourly/DayGridPageTestSupport.h"
+#include "support/PageTestSupport.h"
 #include "pages/monthly_hourly/DayGridRenderers.h"
 
 namespace tabulon::test {

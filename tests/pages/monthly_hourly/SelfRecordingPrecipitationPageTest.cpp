@@ -1,6 +1,6 @@
 // The recorded precipitation page and its accumulation markers.
 #include "pages/monthly_hourly/AccumulationMarkers.h"
-#include "pages/monthly_hourly/DayGridPageTestSupport.h"
+#include "support/PageTestSupport.h"
 #include "pages/monthly_hourly/DayGridRenderers.h"
 
 namespace tabulon::test {

@@ -1,5 +1,5 @@
 // The visibility page: the day grid, blanked by its mode letter, and the class-count block.
-#include "pages/monthly_hourly/DayGridPageTestSupport.h"
+#include "support/PageTestSupport.h"
 #include "pages/monthly_hourly/DayGridRenderers.h"
 
 namespace tabulon::test {
