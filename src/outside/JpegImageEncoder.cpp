@@ -4,7 +4,7 @@
 #include "platform/AtomicOutputFile.h"
 #include "platform/Bitmap.h"
 #include "platform/Paths.h"
-#include "report/ReportError.h"
+#include "platform/ReportError.h"
 
 #include <QFileInfo>
 #include <QImage>

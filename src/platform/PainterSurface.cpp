@@ -1,7 +1,7 @@
 #include "platform/PainterSurface.h"
 
 #include "platform/Fonts.h"
-#include "report/ReportError.h"
+#include "platform/ReportError.h"
 
 #include <QPaintDevice>
 #include <QPen>

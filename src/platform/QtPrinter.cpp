@@ -3,7 +3,7 @@
 #include "platform/AtomicOutputFile.h"
 #include "platform/PainterSurface.h"
 
-#include "report/ReportError.h"
+#include "platform/ReportError.h"
 
 #include <QDir>
 #include <QFileInfo>

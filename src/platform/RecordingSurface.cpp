@@ -1,6 +1,6 @@
 #include "platform/RecordingSurface.h"
 
-#include "report/ReportError.h"
+#include "platform/ReportError.h"
 
 #include <QStringList>
 #include <algorithm>

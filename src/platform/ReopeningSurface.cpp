@@ -1,6 +1,6 @@
 #include "platform/ReopeningSurface.h"
 
-#include "report/ReportError.h"
+#include "platform/ReportError.h"
 
 namespace tabulon {
 

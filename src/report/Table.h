@@ -3,7 +3,7 @@
 // addressed everywhere (AStationPressure(day, item)). Every access is checked: outside
 // the bounds, or on a table not yet dimensioned, it raises error 9 (subscript out of range).
 
-#include "report/ReportError.h"
+#include "platform/ReportError.h"
 
 #include <QString>
 #include <QVariant>

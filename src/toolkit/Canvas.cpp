@@ -2,7 +2,7 @@
 #include "toolkit/Canvas.h"
 
 #include "platform/Surface.h"
-#include "report/ReportError.h"
+#include "platform/ReportError.h"
 
 #include <exception>
 

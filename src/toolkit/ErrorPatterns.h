@@ -6,7 +6,7 @@
 //   no trap           the renderer lets the error go up to the dispatcher;
 //   silent            TrapSilently: an error ends the page with no message.
 
-#include "report/ReportError.h"
+#include "platform/ReportError.h"
 
 #include <QString>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
 // Reports a failed operation in a critical message box titled with what was being done.
 
-#include "report/ReportError.h"
+#include "platform/ReportError.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "toolkit/Renderers.h"
 
-#include "report/ReportError.h"
+#include "platform/ReportError.h"
 
 #include <map>
 

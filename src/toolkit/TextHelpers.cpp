@@ -1,7 +1,7 @@
 #include "toolkit/TextHelpers.h"
 
 #include "toolkit/Numeric.h"
-#include "report/ReportError.h"
+#include "platform/ReportError.h"
 #include "report/Component.h"
 
 #include <algorithm>

@@ -9,7 +9,7 @@
 #include "platform/ObjectFactory.h"
 #include "toolkit/Dispatcher.h"
 #include "toolkit/ErrorReporter.h"
-#include "report/ReportError.h"
+#include "platform/ReportError.h"
 #include "report/Component.h"
 #include "window/LineSample.h"
 #include "window/PageTitles.h"

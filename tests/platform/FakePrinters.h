@@ -5,7 +5,7 @@
 #include "platform/PaperForms.h"
 #include "platform/Printer.h"
 #include "platform/Surface.h"
-#include "report/ReportError.h"
+#include "platform/ReportError.h"
 
 #include <QStringList>
 #include <functional>

@@ -1,7 +1,7 @@
 #include "platform/PainterSurface.h"
 #include "platform/RecordingSurface.h"
 #include "toolkit/Canvas.h"
-#include "report/ReportError.h"
+#include "platform/ReportError.h"
 
 #include <QFileInfo>
 #include <QImage>

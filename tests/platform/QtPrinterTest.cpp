@@ -1,6 +1,6 @@
 #include "platform/QtPrinters.h"
 #include "platform/Surface.h"
-#include "report/ReportError.h"
+#include "platform/ReportError.h"
 #include "toolkit/mduCustomPrint.h"
 
 #include <QDir>

@@ -3,7 +3,7 @@
 
 #include "platform/RecordingSurface.h"
 #include "platform/ReopeningSurface.h"
-#include "report/ReportError.h"
+#include "platform/ReportError.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

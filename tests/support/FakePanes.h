@@ -6,7 +6,7 @@
 #include "platform/PreviewPanes.h"
 #include "platform/RecordingSurface.h"
 #include "platform/Surface.h"
-#include "report/ReportError.h"
+#include "platform/ReportError.h"
 
 #include <array>
 #include <ostream>

@@ -3,7 +3,7 @@
 
 #include "platform/RecordingSurface.h"
 #include "toolkit/Canvas.h"
-#include "report/ReportError.h"
+#include "platform/ReportError.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "platform/MessageBox.h"
 #include "platform/RecordingSurface.h"
 #include "toolkit/CanvasObserver.h"
-#include "report/ReportError.h"
+#include "platform/ReportError.h"
 #include "report/Component.h"
 #include "window/EnterToTab.h"
 

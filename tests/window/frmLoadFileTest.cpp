@@ -2,7 +2,7 @@
 
 #include "outside/SettingsWriter.h"
 #include "platform/MessageBox.h"
-#include "report/ReportError.h"
+#include "platform/ReportError.h"
 #include "report/Component.h"
 
 #include <QApplication>

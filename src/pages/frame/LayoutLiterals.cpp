@@ -1,7 +1,7 @@
 #include "pages/frame/LayoutLiterals.h"
 
 #include "toolkit/Numeric.h"
-#include "report/ReportError.h"
+#include "platform/ReportError.h"
 
 namespace tabulon {
 

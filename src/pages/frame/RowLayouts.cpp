@@ -3,7 +3,7 @@
 #include "pages/frame/LayoutLiterals.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/Numeric.h"
-#include "report/ReportError.h"
+#include "platform/ReportError.h"
 #include "report/Component.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 
 #include "toolkit/Canvas.h"
 #include "report/Component.h"
-#include "report/ReportError.h"
+#include "platform/ReportError.h"
 
 #include <numeric>
 

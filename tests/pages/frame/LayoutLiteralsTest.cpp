@@ -1,6 +1,6 @@
 #include "pages/frame/LayoutLiterals.h"
 
-#include "report/ReportError.h"
+#include "platform/ReportError.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The weather pages: the manual station's visibility, precipitation and weather page, and
 // the weather-phenomenon pages of the automatic and reference stations.
 
-#include "report/ReportError.h"
+#include "platform/ReportError.h"
 #include "support/PageTestSupport.h"
 #include "toolkit/Renderers.h"
 #include "toolkit/SymbolGlyphs.h"
