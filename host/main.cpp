@@ -12,8 +12,13 @@
 #include <QTextStream>
 #include <QTimer>
 
+#include <csignal>
+
 int main(int argc, char** argv)
 {
+    // Under a file-size limit an oversized write then fails and is reported, and the file
+    // it was meant to replace is kept, instead of the signal ending the run half-way.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QString error;
     const std::optional<HostOptions> options = ParseHostOptions(app.arguments(), error);

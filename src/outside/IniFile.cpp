@@ -1,5 +1,8 @@
 #include "outside/IniFile.h"
 
+#include <QStringDecoder>
+#include <QStringEncoder>
+
 #include <vector>
 
 namespace tabulon {
@@ -112,6 +115,46 @@ QByteArray SetIniValue(const QByteArray& text, const QByteArray& section, const 
         lines[lastEntry].ending = eol;
     lines.insert(lines.begin() + lastEntry + 1, Line{entry, eol});
     return mark + joinLines(lines);
+}
+
+namespace {
+
+// The UTF-16 byte order a settings file's mark names; nullopt for a file that has none.
+std::optional<QStringConverter::Encoding> utf16Order(const QByteArray& file)
+{
+    if (file.startsWith("\xFF\xFE"))
+        return QStringConverter::Utf16LE;
+    if (file.startsWith("\xFE\xFF"))
+        return QStringConverter::Utf16BE;
+    return std::nullopt;
+}
+
+// UTF-8 text as UTF-16 bytes in the given order, without a mark of its own.
+QByteArray encodeUtf16(QStringConverter::Encoding order, const QByteArray& utf8)
+{
+    QStringEncoder encode(order, QStringConverter::Flag::ConvertInitialBom);
+    return encode(QString::fromUtf8(utf8));
+}
+
+}  // namespace
+
+std::optional<QByteArray> SetIniValueInFile(const QByteArray& file, const QString& section, const QString& key,
+                                            const QString& value)
+{
+    const std::optional<QStringConverter::Encoding> order = utf16Order(file);
+    if (!order)
+        return SetIniValue(file, section.toUtf8(), key.toUtf8(), value.toUtf8());
+
+    // Every character after the mark is kept as it is, a second mark included.
+    const QByteArray mark = file.left(2);
+    const QByteArray body = file.mid(2);
+    QStringDecoder decode(*order, QStringConverter::Flag::ConvertInitialBom);
+    const QByteArray text = QString(decode(body)).toUtf8();
+    // Text that does not come back as the same bytes (an odd length, a broken surrogate
+    // pair) cannot be rewritten without changing more than the key.
+    if (decode.hasError() || encodeUtf16(*order, text) != body)
+        return std::nullopt;
+    return mark + encodeUtf16(*order, SetIniValue(text, section.toUtf8(), key.toUtf8(), value.toUtf8()));
 }
 
 }  // namespace tabulon

@@ -2,21 +2,25 @@
 
 #include "outside/IniFile.h"
 #include "outside/SettingsWriter.h"
-#include "platform/AtomicOutputFile.h"
+#include "platform/FileRewrite.h"
 #include "platform/Paths.h"
-#include "report/ReportError.h"
+#include "platform/ReportError.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#include <cerrno>
+
 namespace tabulon {
 
 namespace {
 
-ReportError fileAccessError(const QString& path)
+constexpr int FileAccessError = 75;
+
+ReportError fileAccessError(const QString& path, const QString& reason)
 {
-    return ReportError(75, QStringLiteral("路径/文件访问错误: ") + path);
+    return ReportError(FileAccessError, QStringLiteral("路径/文件访问错误: %1 (%2)").arg(path, reason));
 }
 
 class IniSettingsWriter : public SettingsWriter {
@@ -29,22 +33,23 @@ public:
             throw ReportError::invalidCall();
         const QFileInfo info(path);
         if (!QDir().mkpath(info.absolutePath()))
-            throw fileAccessError(path);
+            throw fileAccessError(path, SystemErrorText(errno));
 
         QByteArray text;
         if (info.exists()) {
             QFile in(path);
             if (!in.open(QIODevice::ReadOnly))
-                throw fileAccessError(path);
+                throw fileAccessError(path, in.errorString());
             text = in.readAll();
         }
-        const QByteArray updated = SetIniValue(text, Section.toUtf8(), Key.toUtf8(), Value.toUtf8());
+        const std::optional<QByteArray> updated = SetIniValueInFile(text, Section, Key, Value);
+        if (!updated)
+            throw fileAccessError(path, QStringLiteral("UTF-16文本不完整,不改写"));
 
-        // Written beside the file, synced and renamed over it: the old file stays as it was
-        // until the new one is whole on the disk.
-        const QString failure = WriteFileWhole(path, updated, AtomicOutputFile::Durability::Synced);
+        // The file keeps its owner, group, mode and encoding, and a failed write its old bytes.
+        const QString failure = RewriteFileKeepingItsSetup(path, text, *updated, AtomicOutputFile::Durability::Synced);
         if (!failure.isEmpty())
-            throw ReportError(75, failure);
+            throw ReportError(FileAccessError, failure);
     }
 };
 

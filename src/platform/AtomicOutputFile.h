@@ -5,8 +5,8 @@
 // old file exactly as it was, and no temporary file stays behind on any failure.
 // The target name is never followed: a link, a folder or any other file that is not a
 // regular file standing at it is refused, and whatever it points to is never touched.
+// Every failure names the system's reason (the error of the call that failed).
 
-#include <QFile>
 #include <QString>
 
 class QImage;
@@ -27,10 +27,15 @@ public:
     AtomicOutputFile& operator=(const AtomicOutputFile&) = delete;
 
     // Creates the temporary file; false with error() set when the target name is refused or
-    // the folder takes no file.
+    // the folder takes no file. A file that replaces another takes its permission bits and,
+    // where the process may set them, its owner and group.
     bool open();
-    // The open temporary file, for writing.
-    QFile& device() { return file_; }
+    // Whether the temporary file has the replaced file's owner and group (true when there
+    // is no file to replace).
+    bool keepsOwner() const { return keepsOwner_; }
+    // Appends bytes to the open temporary file; false when a write failed (the first
+    // failure is kept and given up at commit()).
+    bool write(const QByteArray& bytes);
     // The temporary file's name, for writers that open files by name themselves.
     const QString& temporaryPath() const { return temporary_; }
     const QString& target() const { return target_; }
@@ -48,9 +53,22 @@ private:
     QString target_;
     Durability durability_;
     QString temporary_;
-    QFile file_;
+    int fd_ = -1;
+    long long written_ = 0;
+    int writeErrno_ = 0;   // the first failed write's error number
+    bool keepsOwner_ = true;
     QString error_;
 };
+
+// The system's text for an error number ("No space left on device").
+QString SystemErrorText(int errorNumber);
+
+// Writes every byte at `offset` of the open file, going on after short writes and
+// interruptions: 0 when all were written, else the error number of the call that failed.
+int WriteAllAt(int fd, const QByteArray& bytes, long long offset);
+
+// "写入文件失败: path (reason)", the message of a failed write.
+QString WriteFailureText(const QString& path, const QString& reason);
 
 // Why no file may be written at `path` (a link, or something that is not a regular file);
 // empty when it may.
@@ -61,7 +79,8 @@ QString WriteFileWhole(const QString& path, const QByteArray& bytes,
                        AtomicOutputFile::Durability durability = AtomicOutputFile::Durability::Flushed);
 
 // Writes the image in `format` ("BMP", "jpeg") to `path` whole or not at all; quality -1 is
-// the format's default. The reason on failure, empty on success.
+// the format's default. The image is encoded in memory first, so a failed write is told by
+// the system's reason and not by the image library. The reason on failure, empty on success.
 QString WriteImageWhole(const QString& path, const QImage& image, const char* format, int quality = -1);
 
 }  // namespace tabulon

@@ -1,13 +1,15 @@
 #include "outside/IniFile.h"
 #include "outside/SettingsWriter.h"
 #include "platform/ObjectFactory.h"
-#include "report/ReportError.h"
+#include "platform/ReportError.h"
 #include "support/FileSizeLimit.h"
 
 #include <QDir>
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace tabulon {
 namespace {
@@ -54,6 +56,23 @@ TEST(SetIniValue, ChangesTheKeyInPlaceWhateverTheLineEndsAndKeepsAByteOrderMark)
               QByteArray("[Open_File]\rA=1\rK=0\r[X]\ry=2"));
     // A file that is only a mark gets its section after the mark.
     EXPECT_EQ(SetIniValue(bom, "S", "K", "v"), bom + "[S]\r\nK=v\r\n");
+}
+
+TEST(SetIniValueInFile, AUtf16FileStaysUtf16InItsByteOrderAndABrokenOneIsNotRewritten)
+{
+    const QString before = QStringLiteral("\uFEFF; 设置\r\n[Open_File]\r\nReportOutPutStatus=1\r\n");
+    const QString after = QStringLiteral("\uFEFF; 设置\r\n[Open_File]\r\nReportOutPutStatus=0\r\n");
+    for (const auto order : {QStringConverter::Utf16LE, QStringConverter::Utf16BE}) {
+        QStringEncoder encode(order, QStringConverter::Flag::ConvertInitialBom);
+        const QByteArray file = encode(before);
+        ASSERT_TRUE(file.startsWith(order == QStringConverter::Utf16LE ? "\xFF\xFE" : "\xFE\xFF"));
+        EXPECT_EQ(SetIniValueInFile(file, "Open_File", "ReportOutPutStatus", "0"), QByteArray(encode(after)));
+    }
+    // An odd byte count or a lone surrogate would not come back as the same bytes.
+    EXPECT_EQ(SetIniValueInFile("\xFF\xFE[\0S\0]", "S", "K", "v"), std::nullopt);
+    EXPECT_EQ(SetIniValueInFile(QByteArray("\xFF\xFE\x00\xD8[\0", 6), "S", "K", "v"), std::nullopt);
+    // Any other file is changed as bytes.
+    EXPECT_EQ(SetIniValueInFile("[S]\nK=1\n", "S", "K", "2"), QByteArray("[S]\nK=2\n"));
 }
 
 class SettingsWriterFile : public ::testing::Test {
@@ -123,6 +142,120 @@ TEST_F(SettingsWriterFile, ALinkAtTheSettingsFileIsRefusedAndItsTargetKept)
     QFile f(victim);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), QByteArray("[Open_File]\nReportOutPutStatus=1\n"));
+}
+
+// The settings file as the user set it up: its owner (the other account where the tests run
+// as the superuser), mode and folder mode; the close writes one key.
+class SettingsFileSetup : public SettingsWriterFile {
+protected:
+    static constexpr char Before[] = "; station\r\n[Open_File]\r\nAFileReportPath=/d/\r\nReportOutPutStatus=1\r\n";
+    static constexpr char After[] = "; station\r\n[Open_File]\r\nAFileReportPath=/d/\r\nReportOutPutStatus=0\r\n";
+
+    void SetUp() override
+    {
+        // The other account reaches the station folder, which it owns.
+        ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0711), 0);
+        ASSERT_TRUE(QDir(dir.path()).mkdir("SysConfig"));
+        put(Before);
+    }
+    void TearDown() override { setModes(0644, 0755); }   // the folder can be removed again
+    void put(const QByteArray& bytes)
+    {
+        QFile f(file());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        ASSERT_EQ(f.write(bytes), bytes.size());
+        f.close();
+        if (::geteuid() == 0) {
+            for (const QString& p : {folder(), file()})
+                ASSERT_EQ(::chown(QFile::encodeName(p).constData(), test::OtherAccount, test::OtherAccount), 0);
+        }
+    }
+    void setModes(mode_t fileMode, mode_t folderMode)
+    {
+        ASSERT_EQ(::chmod(QFile::encodeName(file()).constData(), fileMode), 0);
+        ASSERT_EQ(::chmod(QFile::encodeName(folder()).constData(), folderMode), 0);
+    }
+    // Writes the key as the other account; 0 written, 1 refused with the system's reason.
+    int writeAsTheOtherAccount(rlim_t sizeLimit, const QString& value = "0")
+    {
+        return test::RunUnderFileSizeLimit(sizeLimit, [&] {
+            if (!test::LeaveTheSuperuser())
+                return 90;
+            try {
+                writer()->WriteINI("Open_File", "ReportOutPutStatus", value, file());
+                return 0;
+            } catch (const ReportError& e) {
+                return e.description().contains(file()) && !e.description().contains("Unknown error") ? 1 : 2;
+            }
+        });
+    }
+    QByteArray bytes() const
+    {
+        QFile f(file());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<none>");
+    }
+    struct stat info() const
+    {
+        struct stat st {};
+        ::stat(QFile::encodeName(file()).constData(), &st);
+        return st;
+    }
+    QString folder() const { return dir.path() + "/SysConfig"; }
+    QString file() const { return folder() + "/UserOpt.ini"; }
+};
+
+TEST_F(SettingsFileSetup, AnotherAccountsFileKeepsItsOwnerGroupAndMode)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only the superuser writes another account's file";
+    setModes(0640, 0755);
+    writer()->WriteINI("Open_File", "ReportOutPutStatus", "0", file());
+    EXPECT_EQ(bytes(), QByteArray(After));
+    const struct stat st = info();
+    EXPECT_EQ(st.st_uid, test::OtherAccount);
+    EXPECT_EQ(st.st_gid, test::OtherAccount);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(QDir(folder()).entryList(QDir::Files | QDir::Hidden), QStringList{"UserOpt.ini"});
+}
+
+TEST_F(SettingsFileSetup, AReadOnlyFileIsNotReplaced)
+{
+    setModes(0444, 0755);
+    const ino_t inode = info().st_ino;
+    EXPECT_EQ(writeAsTheOtherAccount(RLIM_INFINITY), 1);
+    EXPECT_EQ(bytes(), QByteArray(Before));
+    EXPECT_EQ(info().st_ino, inode);
+    EXPECT_EQ(info().st_mode & 07777, 0444u);
+}
+
+TEST_F(SettingsFileSetup, AFolderThatTakesNoNewFileGetsTheKeyWrittenInPlace)
+{
+    setModes(0644, 0555);
+    const ino_t inode = info().st_ino;
+    EXPECT_EQ(writeAsTheOtherAccount(RLIM_INFINITY), 0);
+    EXPECT_EQ(bytes(), QByteArray(After));
+    EXPECT_EQ(info().st_ino, inode);
+
+    // Longer than a file-size limit allows: the old bytes are put back and the reason told.
+    EXPECT_EQ(writeAsTheOtherAccount(256, QString(1024, u'x')), 1);
+    EXPECT_EQ(bytes(), QByteArray(After));
+    // Shorter: the file is cut to its new length.
+    setModes(0644, 0755);
+    put(QByteArray(Before).replace("=1\r", "=12345\r"));
+    setModes(0644, 0555);
+    EXPECT_EQ(writeAsTheOtherAccount(RLIM_INFINITY), 0);
+    EXPECT_EQ(bytes(), QByteArray(After));
+    EXPECT_EQ(QDir(folder()).entryList(QDir::Files | QDir::Hidden), QStringList{"UserOpt.ini"});
+}
+
+TEST_F(SettingsFileSetup, AUtf16FileGetsTheKeyChangedAndStaysUtf16)
+{
+    QStringEncoder encode(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+    put(encode(QString::fromUtf8(Before)));
+    setModes(0644, 0755);
+    writer()->WriteINI("Open_File", "ReportOutPutStatus", "0", file());
+    QStringEncoder expected(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+    EXPECT_EQ(bytes(), QByteArray(expected(QString::fromUtf8(After))));
 }
 
 }  // namespace
