@@ -71,11 +71,17 @@ bool saveAll(tabulon::Component& c)
 {
     const tabulon::ExportResult r = tabulon::SaveReportPages(c);
     const QString folder = tabulon::NativePath(c.state.SystemPath + QStringLiteral("ReportFile\\Rpic\\"));
-    QTextStream(stdout) << "Saved " << r.saved << " page image(s) in " << folder << "\n";
-    // Pages that failed to draw were reported page by page, as the window reports them.
-    if (r.failed > 0)
-        QTextStream(stdout) << r.failed << " page(s) could not be drawn and were skipped\n";
-    return r.confirmed && !r.aborted;
+    // Pages that failed were reported page by page, as the window reports them; the
+    // summary names them.
+    QTextStream out(stdout);
+    out << "Saved " << r.saved << " page image(s) in " << folder;
+    if (!r.skipped.empty())
+        out << "; " << PageListText(r.skipped) << " could not be drawn and " << (r.skipped.size() == 1 ? "was" : "were")
+            << " skipped";
+    if (!r.stopped.empty())
+        out << "; " << PageListText(r.stopped) << " stopped on an error";
+    out << "\n";
+    return r.complete();
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include "PrintToPdfOption.h"
 
+#include <QFileInfo>
+
 std::optional<HostOptions> ParseHostOptions(const QStringList& args, QString& error)
 {
     HostOptions o;
@@ -55,6 +57,12 @@ std::optional<HostOptions> ParseHostOptions(const QStringList& args, QString& er
             auto v = fileName();
             if (!v)
                 return std::nullopt;
+            // The job files are named after it ("out.pdf" -> "out-1.pdf"): a folder would
+            // give "-1.pdf" files inside it.
+            if (v->endsWith(u'/') || v->endsWith(u'\\') || QFileInfo(*v).isDir()) {
+                error = QStringLiteral("--print-pdf needs a file name, not a folder: ") + *v;
+                return std::nullopt;
+            }
             o.printPdf = *v;
         } else if (a == u"--pages") {
             auto v = value();

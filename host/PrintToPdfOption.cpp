@@ -30,25 +30,35 @@ bool ParsePageList(const QString& text, std::vector<int>& pages)
     return true;
 }
 
+QString PageListText(const std::vector<int>& pages)
+{
+    QStringList numbers;
+    for (int page : pages)
+        numbers << QString::number(page);
+    return (pages.size() == 1 ? QStringLiteral("page ") : QStringLiteral("pages ")) + numbers.join(QStringLiteral(", "));
+}
+
 int PrintLoadedReportToPdf(tabulon::Component& c, const QString& pdfPath, const std::vector<int>& pages)
 {
     std::vector<int> chosen = pages;
     if (chosen.empty())
         for (int p = 1; p <= c.state.PageCount; ++p)
             chosen.push_back(p);
-    QString error;
-    const QStringList files = tabulon::PrintPagesToPdf(c, pdfPath, chosen, error);
-    QTextStream out(stdout);
-    if (!files.isEmpty() || error.isEmpty()) {
-        out << "Printed " << files.size() << " of " << chosen.size() << " page(s) as PDF files:\n";
-        for (const QString& f : files)
-            out << "  " << f << "\n";
-    }
-    out.flush();
-    // A page that failed to draw has been reported already and is skipped, as when saving.
-    if (!error.isEmpty()) {
-        QTextStream(stderr) << "tabulon-host: " << error << "\n";
+    const tabulon::PdfPrintRun run = tabulon::PrintPagesToPdf(c, pdfPath, chosen);
+    if (!run.refused.isEmpty()) {
+        QTextStream(stderr) << "tabulon-host: " << run.refused << "\n";
         return 1;
     }
-    return 0;
+    // Every loss has been told in the component's error box already; the summary names them.
+    QTextStream out(stdout);
+    out << "Printed " << run.files.size() << " of " << chosen.size() << " page(s)";
+    if (!run.stoppedPages.empty())
+        out << "; " << PageListText(run.stoppedPages) << " stopped on an error";
+    out << "\n";
+    for (const QString& f : run.files)
+        out << "  " << f << "\n";
+    out.flush();
+    if (!run.lostJobs.isEmpty())
+        QTextStream(stderr) << "tabulon-host: " << run.lostJobs.join(u'\n') << "\n";
+    return run.any() ? 1 : 0;
 }

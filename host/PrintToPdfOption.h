@@ -13,7 +13,12 @@ class Component;
 // "1,3,5-7" -> 1, 3, 5, 6, 7 (sorted, once each); false on anything else.
 bool ParsePageList(const QString& text, std::vector<int>& pages);
 
-// Prints the pages (every page when none are given) and lists the files written whole on
-// standard output; returns 0, or 1 after telling on standard error why pages were not
-// printed (a page the report has not got, a job file that could not be written).
+// 3 -> "page 3"; 3, 5 -> "pages 3, 5"; for the run's summary.
+QString PageListText(const std::vector<int>& pages);
+
+// Prints the pages (every page when none are given), says how many were printed and which
+// an error stopped, and lists the files written whole on standard output; returns 0, or 1
+// when any page was not printed whole: a page the report has not got (told on standard
+// error, nothing printed), a page an error stopped while it was drawn, a job file that
+// could not be written (told on standard error).
 int PrintLoadedReportToPdf(tabulon::Component& c, const QString& pdfPath, const std::vector<int>& pages);

@@ -48,6 +48,10 @@ public:
     std::array<std::int16_t, 6> LastErrorNumbers{};
     // The number of the last error yearly page two reported (it reports each number once).
     std::int16_t YearPage2LastError = 0;
+    // Errors caught while drawing, by the dispatcher or a page's own trap, shown or not. The
+    // print run and the save compare it around a page to tell a page drawn whole from one
+    // an error stopped, so that no run that cut a page short passes for a success.
+    int DrawingErrors = 0;
 
     MessageBox& messages() { return *services_.messages; }
     ObjectFactory& objects() { return *services_.objects; }

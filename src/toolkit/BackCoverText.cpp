@@ -64,6 +64,7 @@ void PrintBackCoverText(Component& c, const QStringList& items, double labelW, d
     try {
         PrintEntry(c, items, labelW, textW, x, y);
     } catch (...) {
+        ++c.DrawingErrors;
         ShowError(c, EntryErrorContext, CaughtError());
     }
 }

@@ -22,6 +22,7 @@ bool DrawCurrentPage(Component& c)
         CallRenderer(entry->renderer, c, entry->args);
         return true;
     } catch (...) {
+        ++c.DrawingErrors;
         ShowError(c, DispatcherErrorContext, CaughtError());
         return false;
     }
@@ -57,8 +58,16 @@ void PrintReportPage(Component& c)
     }
 }
 
-void PrintSelectedPages(Component& c, PageList& list, const PageSetupStep& setup)
+bool PrintReportPageWhole(Component& c)
 {
+    const int errorsBefore = c.DrawingErrors;
+    PrintReportPage(c);
+    return c.DrawingErrors == errorsBefore;
+}
+
+std::vector<int> PrintSelectedPages(Component& c, PageList& list, const PageSetupStep& setup)
+{
+    std::vector<int> notWhole;
     const int rows = std::min(list.rowCount(), static_cast<int>(std::numeric_limits<std::int16_t>::max()));
     for (int row = 0; row < rows; ++row) {
         if (!list.isSelected(row))
@@ -68,9 +77,11 @@ void PrintSelectedPages(Component& c, PageList& list, const PageSetupStep& setup
             setup(c);
         else
             ReportPageSetup(c);
-        PrintReportPage(c);
+        if (!PrintReportPageWhole(c))
+            notWhole.push_back(row + 1);
         list.deselect(row);
     }
+    return notWhole;
 }
 
 }  // namespace tabulon

@@ -3,6 +3,7 @@
 // the drawing state points at) and the print loop over the pages chosen for printing.
 
 #include <functional>
+#include <vector>
 
 namespace tabulon {
 
@@ -20,6 +21,10 @@ void PrintReportPage(Component& c);
 // page; saving pages as images uses this to skip a failed page under its own name.
 bool DrawCurrentPage(Component& c);
 
+// PrintReportPage, telling whether the page drew whole: false when an error was caught on
+// the way (the page went up to the dispatcher, or its own trap stopped it or drew on past it).
+bool PrintReportPageWhole(Component& c);
+
 // The print dialog's page list: row i (from 0) is page i + 1.
 class PageList {
 public:
@@ -34,6 +39,7 @@ using PageSetupStep = std::function<void(Component&)>;
 // Prints every selected row in order, one print job per page: CurrentPage := row + 1, the
 // printer set up for the page (ReportPageSetup unless a test passes its own step), the
 // page drawn, the row deselected. The caller has already set PrintMode -1 and OutputTarget.
-void PrintSelectedPages(Component& c, PageList& list, const PageSetupStep& setup = {});
+// Returns the pages that did not draw whole (see PrintReportPageWhole), in order.
+std::vector<int> PrintSelectedPages(Component& c, PageList& list, const PageSetupStep& setup = {});
 
 }  // namespace tabulon

@@ -47,6 +47,7 @@ bool TrapAndReport(Component& c, const QString& context, const std::function<voi
         page();
         return true;
     } catch (...) {
+        ++c.DrawingErrors;
         ShowError(c, context, CaughtError());
         EndPrintedPage(c);
         return false;
@@ -60,6 +61,7 @@ bool ResumeReportingOnce(Component& c, std::int16_t& lastNumber, const QString& 
         step();
         return true;
     } catch (...) {
+        ++c.DrawingErrors;
         const ReportError e = CaughtError();
         const auto number = static_cast<std::int16_t>(e.number());
         if (number == lastNumber) {
@@ -86,6 +88,7 @@ bool TrapSilently(Component& c, const std::function<void()>& page)
         page();
         return true;
     } catch (...) {
+        ++c.DrawingErrors;
         EndPrintedPage(c);
         return false;
     }

@@ -11,6 +11,7 @@ constexpr double CellTextInset = 50;
 
 void SymbolSteps::failed(const ReportError& error)
 {
+    ++c_.DrawingErrors;
     if (slot_ == NoSlot || !ShowErrorOnce(c_, slot_, context_, error))
         FallBackToTextFace(c_.canvas);
 }

@@ -269,13 +269,16 @@ ExportResult SaveReportPages(Component& c, const PageDrawer& draw)
         // Its own page counter: a failed page is skipped, never saved under another name.
         for (int page = 1; page <= pages; ++page) {
             QImage& image = writer.nextBuffer();
+            const int errorsBefore = c.DrawingErrors;
             const bool drawn = drawPage(c, draw, page, image);
             // The page before is on disk (or its failure raised here) before this one starts.
             result.saved += writer.finishPending();
             if (!drawn) {
-                ++result.failed;
+                result.skipped.push_back(page);
                 continue;
             }
+            if (c.DrawingErrors != errorsBefore)
+                result.stopped.push_back(page);
             writer.start(image, imageFolder(c) + u'\\' + PageImageName(c, page));
         }
         result.saved += writer.finishPending();

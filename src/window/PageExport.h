@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <functional>
+#include <vector>
 
 namespace tabulon {
 
@@ -28,9 +29,12 @@ QString PageImageName(const Component& c, int page, QString* problem = nullptr);
 
 struct ExportResult {
     bool confirmed = false;
-    int saved = 0;     // pages written and encoded
-    int failed = 0;    // pages whose drawing failed (reported by the page dispatch)
-    bool aborted = false;   // stopped by a failure that was reported here
+    int saved = 0;                // pages written and encoded
+    std::vector<int> skipped;     // pages whose drawing failed, not saved (reported by the page dispatch)
+    std::vector<int> stopped;     // pages saved as far as they drew: an error stopped them (reported by the page)
+    bool aborted = false;         // stopped by a failure that was reported here
+    // Every page asked for was saved whole.
+    bool complete() const { return confirmed && !aborted && skipped.empty() && stopped.empty(); }
 };
 
 // Draws the current page on the output the drawing state points at; false when the page

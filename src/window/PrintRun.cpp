@@ -29,34 +29,37 @@ void ApplyDefaultOrientation(Component& c)
     c.state.Orientation = printer->Orientation();
 }
 
-QStringList PrintChosenPages(Component& c, PageList& list, BriefTableBoxes& briefTables)
+PrintLosses PrintChosenPages(Component& c, PageList& list, BriefTableBoxes& briefTables)
 {
+    PrintLosses losses;
     Printer* printer = c.printers().CurrentPrinter();
     if (!printer)
-        return {};
+        return losses;
     printer->TakeOutputFailures();   // only this run's losses are told
     // The page set-up of each page picks the scale and margins for its paper.
     const Canvas& cv = c.canvas;
     OutputSettings::drawingOn(printer->surface(), cv.PageScale, cv.LeftMargin, cv.TopMargin).applyTo(c.canvas);
-    PrintSelectedPages(c, list);
+    losses.stoppedPages = PrintSelectedPages(c, list);
     for (int box = 0; box < static_cast<int>(briefTables.size()); ++box) {
         if (!briefTables[static_cast<size_t>(box)])
             continue;
         c.state.CurrentPage = BriefTablePage(c.state.PageCount, box);
         ReportPageSetup(c);
-        PrintReportPage(c);
+        if (!PrintReportPageWhole(c))
+            losses.stoppedPages.push_back(c.state.CurrentPage);
         briefTables[static_cast<size_t>(box)] = false;
     }
     DeleteReportCustomForm(c);
     // A job lost on the way out is never passed over as printed.
-    const QStringList lost = printer->TakeOutputFailures();
-    if (!lost.isEmpty())
-        ShowError(c, PrintContext, ReportError(75, lost.join(QStringLiteral("\r\n"))));
-    return lost;
+    losses.lostJobs = printer->TakeOutputFailures();
+    if (!losses.lostJobs.isEmpty())
+        ShowError(c, PrintContext, ReportError(75, losses.lostJobs.join(QStringLiteral("\r\n"))));
+    return losses;
 }
 
-QStringList PrintPagesToPdf(Component& c, const QString& pdfPath, const std::vector<int>& pages, QString& error)
+PdfPrintRun PrintPagesToPdf(Component& c, const QString& pdfPath, const std::vector<int>& pages)
 {
+    PdfPrintRun run;
     const QStringList titles = PrintPageTitles(c);
     SelectedRows rows(static_cast<int>(titles.size()));
     BriefTableBoxes briefTables{};
@@ -67,8 +70,8 @@ QStringList PrintPagesToPdf(Component& c, const QString& pdfPath, const std::vec
         } else if (HasBriefTables(c.state.ReportKind) && page > pageCount - 3 && page <= pageCount) {
             briefTables[static_cast<size_t>(page - (pageCount - 2))] = true;
         } else {
-            error = QStringLiteral("page %1 is not a page of the loaded report (1 to %2)").arg(page).arg(pageCount);
-            return {};
+            run.refused = QStringLiteral("page %1 is not a page of the loaded report (1 to %2)").arg(page).arg(pageCount);
+            return run;
         }
     }
 
@@ -78,15 +81,13 @@ QStringList PrintPagesToPdf(Component& c, const QString& pdfPath, const std::vec
     QtPrinterCollection* pdf = printers.get();
     c.setPrinters(std::move(printers));
     ApplyDefaultOrientation(c);
-    QStringList lost;
     {
         ScopedOutput output(c.canvas);
         output.restoreTo(AfterPrinting);
-        lost = PrintChosenPages(c, rows, briefTables);
+        static_cast<PrintLosses&>(run) = PrintChosenPages(c, rows, briefTables);
     }
-    if (!lost.isEmpty())
-        error = lost.join(u'\n');
-    return pdf->current()->jobFiles();
+    run.files = pdf->current()->jobFiles();
+    return run;
 }
 
 }  // namespace tabulon

@@ -35,21 +35,32 @@ using BriefTableBoxes = std::array<bool, 3>;
 // printer's orientation to the report state's Orientation. Nothing without a printer.
 void ApplyDefaultOrientation(Component& c);
 
+// What a print run did not deliver whole; each loss has been told in an error box already.
+struct PrintLosses {
+    QStringList lostJobs;             // jobs lost on the way out
+    std::vector<int> stoppedPages;    // pages an error stopped while they were drawn, in order
+    bool any() const { return !lostJobs.isEmpty() || !stoppedPages.empty(); }
+};
+
 // The dialog's OK: output to the current printer, every selected row printed and deselected,
 // then every ticked brief table printed and unticked, each page a job of its own; the
 // custom paper form is removed afterwards. Output stays on the printer. Nothing is printed
-// without a printer. Jobs lost on the way out are told in an error box and returned.
-QStringList PrintChosenPages(Component& c, PageList& list, BriefTableBoxes& briefTables);
+// without a printer. Jobs lost on the way out are told in an error box; they and the pages
+// an error stopped are returned.
+PrintLosses PrintChosenPages(Component& c, PageList& list, BriefTableBoxes& briefTables);
 
 // What closing the dialog leaves, whatever was printed: preview output at scale 1 with no
 // margins and no target.
 inline const OutputSettings AfterPrinting = OutputSettings::preview();
 
+struct PdfPrintRun : PrintLosses {
+    QStringList files;   // the job files written whole (a lost job is not among them)
+    QString refused;     // why nothing was printed: a page the report has not got
+};
+
 // Prints the given pages (1-based, in ascending order) of the loaded report as the print
 // dialog would, on a printer that writes each job to its own PDF file ("out.pdf" ->
-// "out-1.pdf", ...). Returns the files written whole; on a page the report has not got,
-// nothing is printed and `error` says why. Jobs lost on the way out are told in an error
-// box and `error` lists them; they are not among the files returned.
-QStringList PrintPagesToPdf(Component& c, const QString& pdfPath, const std::vector<int>& pages, QString& error);
+// "out-1.pdf", ...). On a page the report has not got, nothing is printed.
+PdfPrintRun PrintPagesToPdf(Component& c, const QString& pdfPath, const std::vector<int>& pages);
 
 }  // namespace tabulon

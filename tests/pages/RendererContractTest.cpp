@@ -137,6 +137,8 @@ TEST_P(RendererContractTest, EveryBuiltPageKeepsTheContract)
         EXPECT_EQ(c().canvas.OutputTarget, &printer);
         EXPECT_EQ(c().state.CurrentPage, n);
         EXPECT_TRUE(messages->shown.empty()) << messages->titles().join(u',').toStdString();
+        // Not even a quiet trap (a repeat, a silent one) caught anything: the page drew whole.
+        EXPECT_EQ(c().DrawingErrors, 0);
 
         const std::optional<QString> number = ExpectedPageNumber(entry->renderer, n);
         EXPECT_EQ(PageNumbersOn(printer), number ? number->toStdString() : std::string());

@@ -60,8 +60,9 @@ TEST(PrintToPdf, ThreePagesGiveThreeOnePageJobsInOrder)
     run.renderers.set(RendererId::PrintYearPage2, run.recordingRenderer(3));
     run.renderers.set(RendererId::PrintYearPage3, run.recordingRenderer(4));
 
-    QString error;
-    const QStringList files = PrintPagesToPdf(run.c, run.dir.filePath(QStringLiteral("year.pdf")), {4, 2, 3}, error);
+    const PdfPrintRun printed = PrintPagesToPdf(run.c, run.dir.filePath(QStringLiteral("year.pdf")), {4, 2, 3});
+    const QStringList& files = printed.files;
+    const QString error = printed.refused + printed.lostJobs.join(u'\n');
     EXPECT_TRUE(error.isEmpty()) << error.toStdString();
     ASSERT_EQ(files.size(), 3);
     EXPECT_EQ(run.jobsBefore, (std::vector<std::pair<int, int>>{{2, 0}, {3, 1}, {4, 2}}));
@@ -86,16 +87,17 @@ TEST(PrintToPdf, BriefTablesArePrintedThroughTheirBoxes)
     run.renderers.set(RendererId::PrintCover, run.recordingRenderer(1));
     run.renderers.set(RendererId::PrintMonthlyBrief3, run.recordingRenderer(13));
 
-    QString error;
-    const QStringList files = PrintPagesToPdf(run.c, run.dir.filePath(QStringLiteral("m.pdf")), {1, 13}, error);
-    EXPECT_EQ(files.size(), 2);
+    const PdfPrintRun printed = PrintPagesToPdf(run.c, run.dir.filePath(QStringLiteral("m.pdf")), {1, 13});
+    EXPECT_EQ(printed.files.size(), 2);
+    EXPECT_FALSE(printed.any());
     EXPECT_EQ(run.jobsBefore, (std::vector<std::pair<int, int>>{{1, 0}, {13, 1}}));
     EXPECT_EQ(run.c.canvas.CustomFormFailed, 0);
 
     // A page the report has not got prints nothing and says so.
     run.jobsBefore.clear();
-    EXPECT_TRUE(PrintPagesToPdf(run.c, run.dir.filePath(QStringLiteral("n.pdf")), {1, 14}, error).isEmpty());
-    EXPECT_TRUE(error.contains(QStringLiteral("14")));
+    const PdfPrintRun refused = PrintPagesToPdf(run.c, run.dir.filePath(QStringLiteral("n.pdf")), {1, 14});
+    EXPECT_TRUE(refused.files.isEmpty());
+    EXPECT_TRUE(refused.refused.contains(QStringLiteral("14")));
     EXPECT_TRUE(run.jobsBefore.empty());
 }
 
@@ -142,9 +144,9 @@ TEST(PrintToPdf, APlaceThatTakesNoFileLosesTheJobsWithOneBoxAndNoPainting)
     blocker.close();
 
     PainterWarnings warnings;
-    QString error;
-    const QStringList files =
-        PrintPagesToPdf(run.c, run.dir.filePath(QStringLiteral("blocker/out.pdf")), {2, 3}, error);
+    const PdfPrintRun printed = PrintPagesToPdf(run.c, run.dir.filePath(QStringLiteral("blocker/out.pdf")), {2, 3});
+    const QStringList& files = printed.files;
+    const QString error = printed.refused + printed.lostJobs.join(u'\n');
     EXPECT_TRUE(files.isEmpty());
     EXPECT_TRUE(error.contains(QStringLiteral("out-1.pdf")) && error.contains(QStringLiteral("out-2.pdf")))
         << error.toStdString();
@@ -159,8 +161,9 @@ TEST(PrintToPdf, AFolderAtAJobNameLosesOnlyThatJobAndSaysSo)
 {
     YearlyPdfRun run;
     ASSERT_TRUE(QDir(run.dir.path()).mkdir(QStringLiteral("out-1.pdf")));
-    QString error;
-    const QStringList files = PrintPagesToPdf(run.c, run.dir.filePath(QStringLiteral("out.pdf")), {2, 3}, error);
+    const PdfPrintRun printed = PrintPagesToPdf(run.c, run.dir.filePath(QStringLiteral("out.pdf")), {2, 3});
+    const QStringList& files = printed.files;
+    const QString error = printed.refused + printed.lostJobs.join(u'\n');
     EXPECT_EQ(files, QStringList{run.dir.filePath(QStringLiteral("out-2.pdf"))});
     EXPECT_EQ(PdfPageCount(files.value(0)), 1);
     EXPECT_TRUE(error.contains(QStringLiteral("out-1.pdf"))) << error.toStdString();
@@ -173,8 +176,9 @@ TEST(PrintToPdf, UnderAFileSizeLimitNoTruncatedJobIsListedOrLeft)
 {
     YearlyPdfRun run;
     const int child = test::RunUnderFileSizeLimit(256, [&] {
-        QString error;
-        const QStringList files = PrintPagesToPdf(run.c, run.dir.filePath(QStringLiteral("out.pdf")), {2, 3}, error);
+        const PdfPrintRun printed = PrintPagesToPdf(run.c, run.dir.filePath(QStringLiteral("out.pdf")), {2, 3});
+        const QStringList& files = printed.files;
+        const QString error = printed.refused + printed.lostJobs.join(u'\n');
         return files.isEmpty() && error.contains(QStringLiteral("out-2.pdf")) &&
                        run.messages().titles() == QStringList{"打印报表"}
                    ? 0
