@@ -180,8 +180,9 @@ enum class Trap {
     None,               // the error goes up to the dispatcher, which reports "地面月报表"
 };
 
-// Cuts a table short as a bad data file leaves it: its last dimension ends at `lastItem` and
-// the cells kept hold their values. False when that drops nothing.
+// Cuts a table short, as a bad data file leaves an element table: its last dimension ends at
+// `lastItem` and the cells kept hold their values. False when that drops nothing. Pages that
+// read every element table they print with care have a fixed table cut instead.
 template <typename T, int Rank>
 bool EndLastDimensionAt(Table<T, Rank>& table, int lastItem)
 {
@@ -227,6 +228,7 @@ using R = ReportTables;
 // Every renderer once, and each variant whose box has a title of its own: the temperature,
 // day-grid and hourly-with-means pages by element.
 const TrapCase TrapCases[] = {
+    // The cover fills its lines before it knows its form number, so its box says "打印" alone.
     {"A54511-200303.TXT", 1, {&R::AStationInfo, 6}, "打印", Trap::StopAndReport},
     {"A54511-200303.TXT", 2, {&R::ARelativeHumidity, 2}, "本站气压、气温、湿球、水汽压、相对湿度、露点", Trap::StopAndReport},
     {"A54511-200303.TXT", 3, {&R::ACloudHeight, 2}, "打印能见度,天气现象", Trap::StopAndReport},
