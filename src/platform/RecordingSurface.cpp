@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
 #include <iterator>
 
 namespace tabulon {
