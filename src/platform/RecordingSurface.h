@@ -13,11 +13,21 @@
 //  - TextHeight: em per line (one line plus one per line feed in the text).
 //  - Every family is installed except those passed to markFamilyMissing().
 //  - Starts in "宋体" at 9 points, pen at (0, 0).
+//
+// drawing() gives every call that reaches the output in order, one per line, with numbers
+// written the same way on every machine, so a whole page can be compared as text:
+//   Line 1 311 1 12660
+//   FontName "宋体"          (a request as written; " refused" after one the surface refused)
+//   FontSize 11
+//   Print "日 期" 宋体 11.25 at 150 423.5 size 450 225
+//   EndDoc
 
 #include "platform/Surface.h"
 
 #include <QSet>
 #include <QString>
+#include <QStringList>
+#include <utility>
 #include <vector>
 
 namespace tabulon {
@@ -57,7 +67,7 @@ public:
     QString FontName() const override { return fontName_; }
     void SetFontSize(double points) override;
     double FontSize() const override { return fontSize_; }
-    void EndDoc() override { ++endDocCount_; }
+    void EndDoc() override;
 
     // Set-up.
     void markFamilyMissing(const QString& family) { missing_.insert(family); }
@@ -70,6 +80,12 @@ public:
     const std::vector<RecordedText>& texts() const { return texts_; }
     const std::vector<FontRequest>& fontRequests() const { return fontRequests_; }
     int endDocCount() const { return endDocCount_; }
+    // Every call above in the order it was made, as text (see the top of this file), with the
+    // notes in their places.
+    QStringList drawing() const;
+    // Puts a line of the caller's own into drawing() at this point, e.g. the canvas call that
+    // makes the marks after it.
+    void note(const QString& line);
 
     // Queries for tests.
     // Every print of exactly this text.
@@ -103,6 +119,10 @@ private:
     std::vector<RecordedText> texts_;
     std::vector<FontRequest> fontRequests_;
     int endDocCount_ = 0;
+    // The order of the calls across the lists above: which list, and the place in it.
+    enum class Call { Line, Print, Font, EndDoc, Note };
+    std::vector<std::pair<Call, std::size_t>> order_;
+    std::vector<QString> notes_;
 };
 
 }  // namespace tabulon

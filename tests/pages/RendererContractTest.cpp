@@ -3,10 +3,16 @@
 // printer and touches no pane; in preview at scale 1 its panes together show the same marks
 // as the printed page; no error is reported; the page number is the page's place in the
 // report. Pages not built yet are left out until their renderer registers.
+// Every printed page is also pinned whole: its drawing (each canvas call the page makes with
+// the alignment it draws under, then every line, text, font request and job end that reach the
+// printer) must hash to the page's line in page-references.txt. A page that differs is written
+// to page-drawings/ in the build folder. After a deliberate change to what pages draw,
+// tools/update-page-references.sh rewrites the reference, so its diff shows the pages changed.
 // And how each renderer fails: a table cut short trips its own trap, which reports the error
 // under the renderer's title and ends the page as the trap says.
 #include "platform/RecordingSurface.h"
 #include "toolkit/Canvas.h"
+#include "toolkit/CanvasObserver.h"
 #include "toolkit/DispatchTable.h"
 #include "toolkit/Dispatcher.h"
 #include "toolkit/ErrorReporter.h"
@@ -15,11 +21,16 @@
 #include "support/ScopedRenderers.h"
 #include "window/LoaderFixture.h"
 
+#include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QRegularExpression>
+#include <QSaveFile>
 
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -89,6 +100,69 @@ std::vector<std::string> Marks(const std::vector<const RecordingSurface*>& surfa
     return marks;
 }
 
+// The pinned pages: (file, page) -> SHA-1 of the page's drawing, one "file page digest" line each.
+using PageDigests = std::map<std::pair<QString, int>, QString>;
+
+const QString PageReferencesPath = QStringLiteral(TABULON_SOURCE_DIR "/tests/pages/page-references.txt");
+
+bool UpdatingPageReferences() { return qEnvironmentVariableIsSet("TABULON_UPDATE_PAGE_REFERENCES"); }
+
+PageDigests ReadPageReferences()
+{
+    PageDigests digests;
+    QFile f(PageReferencesPath);
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
+        return digests;
+    while (!f.atEnd()) {
+        const QStringList fields = QString::fromUtf8(f.readLine()).simplified().split(u' ');
+        if (fields.size() == 3 && !fields[0].startsWith(u'#'))
+            digests[{fields[0], fields[1].toInt()}] = fields[2];
+    }
+    return digests;
+}
+
+void WritePageReferences(const PageDigests& digests)
+{
+    QSaveFile f(PageReferencesPath);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Text)) << PageReferencesPath.toStdString();
+    f.write("# Every page of every bundled sample report, drawn while printing: file, page, SHA-1 of\n"
+            "# its drawing (RecordingSurface::drawing() with the page's canvas calls, one per line).\n"
+            "# Rewritten by tools/update-page-references.sh after a deliberate change.\n");
+    for (const auto& [page, digest] : digests)
+        f.write(QStringLiteral("%1 %2 %3\n").arg(page.first).arg(page.second).arg(digest).toUtf8());
+    ASSERT_TRUE(f.commit()) << PageReferencesPath.toStdString();
+}
+
+// A page's drawing as the bytes that are hashed and, for a page that differs, written out.
+QByteArray DrawingText(const RecordingSurface& printer) { return (printer.drawing().join(u'\n') + u'\n').toUtf8(); }
+
+QString Sha1(const QByteArray& bytes) { return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex()); }
+
+// Writes a page's drawing into the build folder and returns where.
+QString WritePageDrawing(const QString& file, int page, const QByteArray& drawing)
+{
+    const QString dir = QCoreApplication::applicationDirPath() + QStringLiteral("/page-drawings");
+    QDir().mkpath(dir);
+    const QString path = QStringLiteral("%1/%2-page-%3.txt").arg(dir, file).arg(page);
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(drawing) != drawing.size())
+        return QStringLiteral("(could not write %1)").arg(path);
+    return path;
+}
+
+// Notes every call a page makes on the canvas in the printer's drawing, ahead of its marks.
+class CanvasCallsNoted : public CanvasCallRecorder {
+public:
+    CanvasCallsNoted(Canvas& canvas, RecordingSurface& printer) : CanvasCallRecorder(canvas), printer_(printer) {}
+    void onCall(const CanvasCall& call) override
+    {
+        printer_.note(call.toString() + QStringLiteral(" align %1").arg(call.textAlign));
+    }
+
+private:
+    RecordingSurface& printer_;
+};
+
 bool Untouched(const test::RecordingPanes& panes)
 {
     if (panes.sizeCalls != 0 || panes.cleared != 0)
@@ -127,6 +201,8 @@ TEST_P(RendererContractTest, EveryBuiltPageKeepsTheContract)
     c().canvas.PageScale = Decimal4::fromInt(1);
     c().canvas.LeftMargin = 0;
     c().canvas.TopMargin = 0;
+    PageDigests references = ReadPageReferences();
+    PageDigests drawn;
     int built = 0;
     for (int n = 1; n <= c().state.PageCount; ++n) {
         const std::optional<PageEntry> entry = LookupPage(kind, c().state.StationKind, n);
@@ -140,7 +216,10 @@ TEST_P(RendererContractTest, EveryBuiltPageKeepsTheContract)
         RecordingSurface printer;
         test::RecordingPanes untouched;
         c().setPanes(&untouched);
-        printPage(printer);
+        {
+            CanvasCallsNoted noted(c().canvas, printer);
+            printPage(printer);
+        }
         EXPECT_EQ(printer.endDocCount(), 1);
         EXPECT_TRUE(Untouched(untouched));
         EXPECT_EQ(c().canvas.OutputTarget, &printer);
@@ -151,6 +230,15 @@ TEST_P(RendererContractTest, EveryBuiltPageKeepsTheContract)
 
         const std::optional<QString> number = ExpectedPageNumber(entry->renderer, n);
         EXPECT_EQ(PageNumbersOn(printer), number ? number->toStdString() : std::string());
+
+        const QByteArray drawing = DrawingText(printer);
+        const QString digest = drawn[{file, n}] = Sha1(drawing);
+        const auto reference = references.find({file, n});
+        if (!UpdatingPageReferences() && (reference == references.end() || reference->second != digest))
+            ADD_FAILURE() << file.toStdString() << " page " << n
+                          << (reference == references.end() ? " has no reference" : " draws differently from its reference")
+                          << " in " << PageReferencesPath.toStdString() << "; its drawing is in "
+                          << WritePageDrawing(file, n, drawing).toStdString();
 
         test::RecordingPanes panes;
         previewPage(panes);
@@ -164,6 +252,17 @@ TEST_P(RendererContractTest, EveryBuiltPageKeepsTheContract)
         EXPECT_EQ(Marks(paneSurfaces), Marks({&printer}));
     }
     EXPECT_EQ(built, c().state.PageCount) << file.toStdString();
+
+    // The reference holds exactly the pages drawn.
+    for (auto it = references.lower_bound({file, 0}); it != references.end() && it->first.first == file;) {
+        if (!drawn.count(it->first) && !UpdatingPageReferences())
+            ADD_FAILURE() << file.toStdString() << " page " << it->first.second << " has a reference but is not drawn";
+        it = references.erase(it);
+    }
+    if (UpdatingPageReferences()) {
+        references.merge(drawn);
+        WritePageReferences(references);
+    }
 }
 
 // A gtest name: every character but letters and digits becomes "_".

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 using namespace tabulon;
 
 namespace {
@@ -49,12 +51,13 @@ protected:
         calls = rec.calls();
         return rec.strings();
     }
-    const CanvasCall* find(const QString& call) const
+    // The text alignment the call was drawn under; none when the page did not make the call.
+    std::optional<int> textAlignOf(const QString& call) const
     {
         for (const CanvasCall& k : calls)
             if (k.toString() == call)
-                return &k;
-        return nullptr;
+                return k.textAlign;
+        return std::nullopt;
     }
     // The characters printed in one 330-twip row of a text column, in order.
     std::string rowText(double x, double w, double y) const
@@ -109,9 +112,9 @@ TEST_F(BackCoverTest, ThreeBlocksWholePage)
         R"(PrintCell(-1, "4次观测站    ", 6000, 330, 13500, 1110))",
     };
     EXPECT_EQ(draw().join(u'\n').toStdString(), expected.join(u'\n').toStdString());
-    EXPECT_EQ(find(R"(PrintCell(-1, "日 期", 750, 800, 0, 310))")->textAlign, 0);
-    EXPECT_EQ(find(R"(PrintCell(-1, "15/3", 750, 330, 12750, 1440))")->textAlign, 0);
-    EXPECT_EQ(find(R"(PrintCell(-1, "4次观测站    ", 6000, 330, 13500, 1110))")->textAlign, 1);
+    EXPECT_EQ(textAlignOf(R"(PrintCell(-1, "日 期", 750, 800, 0, 310))"), 0);
+    EXPECT_EQ(textAlignOf(R"(PrintCell(-1, "15/3", 750, 330, 12750, 1440))"), 0);
+    EXPECT_EQ(textAlignOf(R"(PrintCell(-1, "4次观测站    ", 6000, 330, 13500, 1110))"), 1);
     EXPECT_EQ(rowText(750, 6000, 1110), "纪要一");
     EXPECT_EQ(rowText(750, 6000, 1440), "纪要二");
     EXPECT_EQ(rowText(13500, 6000, 1440), "从即日起本站名更改为新名。");
@@ -149,7 +152,7 @@ TEST_F(BackCoverTest, ThirtyFiveHistoryRowsMoveTheSummaryBelowTheNotes)
          })
         EXPECT_TRUE(s.contains(QString::fromUtf8(call))) << call;
     EXPECT_EQ(rowText(7500, 12000, 1440), "从即日起本站名更改为新名。");
-    EXPECT_EQ(find(QStringLiteral("PrintCell(-1, \"%1\", 6750, 330, 0, 2100)").arg(SummaryHeading))->textAlign, 0);
+    EXPECT_EQ(textAlignOf(QStringLiteral("PrintCell(-1, \"%1\", 6750, 330, 0, 2100)").arg(SummaryHeading)), 0);
 }
 
 TEST_F(BackCoverTest, TheLayoutIsChosenAlikeAtEveryScale)
@@ -174,7 +177,7 @@ TEST_F(BackCoverTest, RemarksLineSaysWhetherAReferenceStationHasAnAutomaticStati
     FillFromZero(t.AStationChanges, {"", "10/4", "11/守班"});
     const QString line = QStringLiteral("是否配有自动气象站：否    4次观测站    夜间守班");
     EXPECT_TRUE(draw().contains(QStringLiteral(R"(PrintCell(-1, "%1", 6000, 330, 13500, 1110))").arg(line)));
-    EXPECT_EQ(find(QStringLiteral(R"(PrintCell(-1, "%1", 6000, 330, 13500, 1110))").arg(line))->textAlign, 1);
+    EXPECT_EQ(textAlignOf(QStringLiteral(R"(PrintCell(-1, "%1", 6000, 330, 13500, 1110))").arg(line)), 1);
 
     t.AfilePara(17) = QStringLiteral("自动");
     EXPECT_EQ(BackCoverRemarksLine(t, QStringLiteral("夜间守班")), QStringLiteral("是否配有自动气象站：是    夜间守班"));

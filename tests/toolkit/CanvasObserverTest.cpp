@@ -17,7 +17,7 @@ TEST_F(CanvasObserverTest, SeesThePagesCallsButNotThePrimitivesOwn)
         canvas.PrintWrappedText(-1, 300, 900, 0, 0, "风向", 300, 1);
         canvas.PrintParagraph(-1, 240, "文", 1000, 660, 0, 0);
 
-        EXPECT_EQ(rec.strings(), QStringList({
+        ASSERT_EQ(rec.strings(), QStringList({
             "SetFont(9, 1)",
             R"(PrintCell(-1, "最高", 660, 800, 18180, 310))",
             R"(PrintCell(0, "NNE/35", 600, 400, 0, 0, 1))",

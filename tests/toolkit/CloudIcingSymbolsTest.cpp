@@ -13,7 +13,7 @@ TEST_F(CloudFormTest, AbbreviationsInTextFaceCodesAsSymbols)
 {
     CanvasCallRecorder calls(c.canvas);
     PrintCloudFormString(c, "Ci 31 AC", 2310, 350, 1020, 1110);
-    EXPECT_EQ(surface.joinedTexts(), "Ci| |" + ch(0xE24B) + "| |Ac| ");
+    ASSERT_EQ(surface.joinedTexts(), "Ci| |" + ch(0xE24B) + "| |Ac| ");
     EXPECT_EQ(surface.findText("Ci")->fontName, TextFontName);
     EXPECT_EQ(surface.findText(ch(0xE24B))->fontName, SymbolFontName);
     EXPECT_EQ(surface.findText("Ac")->fontName, TextFontName);
@@ -86,7 +86,7 @@ TEST_F(CloudFormTest, MissingSymbolFaceIsReportedOnceThroughItsSlot)
     EXPECT_EQ(box->shown[0].title, "打印云状字串");
     EXPECT_TRUE(box->shown[0].text.startsWith("错误号：380"));
     EXPECT_EQ(c.LastErrorNumbers[2], 380);
-    EXPECT_EQ(surface.textsEqualTo(ch(0xE24B)).size(), 2u);
+    ASSERT_EQ(surface.textsEqualTo(ch(0xE24B)).size(), 2u);
     EXPECT_EQ(surface.textsEqualTo(ch(0xE24B))[1].fontName, TextFontName);
 }
 
@@ -102,7 +102,7 @@ TEST_F(SnowPressureHeadingTest, FramedCellWordAndUnitBelow)
     EXPECT_EQ(surface.horizontalLinesAt(6130 + 924 + 1).size(), 1u);
     EXPECT_TRUE(surface.horizontalLinesAt(6592 + 1).empty());
 
-    EXPECT_EQ(surface.joinedTexts(), "雪压|(|" + ch(0xE264) + ch(0xE267) + "|)");
+    ASSERT_EQ(surface.joinedTexts(), "雪压|(|" + ch(0xE264) + ch(0xE267) + "|)");
     const RecordedText& word = *surface.findText("雪压");
     EXPECT_DOUBLE_EQ(word.fontSize, 11);
     EXPECT_DOUBLE_EQ(word.y, 6130 + (462 - 220) / 2.0);
@@ -162,6 +162,7 @@ TEST_F(WireIcingTest, MissingSymbolFaceShowsNoBox)
 {
     surface.markFamilyMissing(SymbolFontName);
     PrintWireIcingSymbol(c, "5648", WireIcingGlyphs(), 600, 300, 1000, 2000);
+    ASSERT_NE(surface.findText(ch(0xE256)), nullptr);
     EXPECT_EQ(surface.findText(ch(0xE256))->fontName, TextFontName);
     EXPECT_TRUE(box->shown.empty());
     EXPECT_EQ(c.LastErrorNumbers, (std::array<std::int16_t, 6>{}));

@@ -28,7 +28,7 @@ TEST_F(ParagraphTest, RowsBreakForWidthAndForLineFeeds)
 
     surface.clear();
     canvas.PrintParagraph(0, 200, "一二\r\n三四", 2000, 990, 0, 0);
-    EXPECT_EQ(surface.joinedTexts(), "一|二|三|四");
+    ASSERT_EQ(surface.joinedTexts(), "一|二|三|四");
     EXPECT_DOUBLE_EQ(surface.findText("三")->x, 200 + 80);
     EXPECT_DOUBLE_EQ(surface.findText("三")->y, 395);
 }
@@ -38,6 +38,7 @@ TEST_F(ParagraphTest, IndentsAreScaledButTheBreakTestIsNot)
     setScale("0.5");
     canvas.LeftMargin = 1000;
     canvas.PrintParagraph(0, 200, "一\n二", 2000, 990, 0, 0);
+    ASSERT_EQ(surface.joinedTexts(), "一|二");
     EXPECT_DOUBLE_EQ(surface.findText("一")->x, 1000 + 100 + 200);
     EXPECT_DOUBLE_EQ(surface.findText("二")->x, 1000 + 100 + 80);
     EXPECT_DOUBLE_EQ(surface.findText("二")->y, 165 + (165 - 200) / 2.0);
@@ -53,15 +54,18 @@ TEST_F(ParagraphTest, ClosingMarkMayOverhangHalfACharacter)
 
     surface.clear();
     canvas.PrintParagraph(0, 200, "一二三四五六七八", 1950, 990, 0, 0);
+    ASSERT_NE(surface.findText("八"), nullptr);
     EXPECT_DOUBLE_EQ(surface.findText("八")->x, 200);
     EXPECT_DOUBLE_EQ(surface.findText("八")->y, 395);
 
     surface.clear();   // a mark that would overhang by more than half starts a row
     canvas.PrintParagraph(0, 200, "一二三四五六七。", 1850, 990, 0, 0);
+    ASSERT_NE(surface.findText("。"), nullptr);
     EXPECT_DOUBLE_EQ(surface.findText("。")->y, 395);
 
     surface.clear();   // "[" and "!" are not closing marks
     canvas.PrintParagraph(0, 200, "一二三四五六七!", 1950, 990, 0, 0);
+    ASSERT_NE(surface.findText("!"), nullptr);
     EXPECT_DOUBLE_EQ(surface.findText("!")->y, 395);
 }
 

@@ -110,7 +110,7 @@ TEST_F(WeatherSymbolsTest, GroupGoesToTheNightPartWhenSplit)
     QString cell = original;
     record(cell, 6000, true);
     EXPECT_EQ(cell, original);
-    EXPECT_EQ(printed(), ch(0xE234) + "|[1]|" + ch(0xE235) + "|" + ch(0xE237) + "|12| ");
+    ASSERT_EQ(printed(), ch(0xE234) + "|[1]|" + ch(0xE235) + "|" + ch(0xE237) + "|12| ");
     EXPECT_EQ(surface.findText("[1]")->fontName, TextFontName);
     EXPECT_EQ(surface.findText(ch(0xE235))->fontName, SymbolFontName);
     EXPECT_DOUBLE_EQ(surface.findText(ch(0xE234))->x, 150);
@@ -118,7 +118,7 @@ TEST_F(WeatherSymbolsTest, GroupGoesToTheNightPartWhenSplit)
 
     // Without the split the rest follows the group; the rest ends at the next ")".
     record("(60)70 1200)80");
-    EXPECT_EQ(printed(), ch(0xE234) + "|" + ch(0xE237) + "|12| ");
+    ASSERT_EQ(printed(), ch(0xE234) + "|" + ch(0xE237) + "|12| ");
     EXPECT_DOUBLE_EQ(surface.findText(ch(0xE237))->x, 150 + 180);
 }
 
@@ -135,6 +135,7 @@ TEST_F(WeatherSymbolsTest, FitStopsAtOnePointInACellTooNarrow)
 {
     // With the split the rest has no width at all: it is printed at 1 point.
     record("(60)70 1200", 1500, true);
+    ASSERT_NE(surface.findText(ch(0xE237)), nullptr);
     EXPECT_DOUBLE_EQ(surface.findText(ch(0xE237))->fontSize, 1);
     EXPECT_TRUE(box->shown.empty());
 }
@@ -161,6 +162,7 @@ TEST_F(WeatherSymbolsTest, MissingSymbolFaceIsReportedOncePerPrinter)
     EXPECT_TRUE(box->shown[0].text.startsWith("错误号：380"));
     EXPECT_EQ(c.LastErrorNumbers[1], 380);
     // The symbols come out as text-face characters.
+    ASSERT_NE(surface.findText(ch(0xE234)), nullptr);
     EXPECT_EQ(surface.findText(ch(0xE234))->fontName, TextFontName);
 
     record("60 0930");

@@ -53,11 +53,16 @@ TEST(PrintDialog, NoPrinterGivesTheWarningAndNoDialog)
 {
     PrintTestComponent t(QStringList{});
     LoadMonthly(t, ManualStation, 13);
-    // Should a dialog open anyway, close it so the test fails instead of hanging.
-    QTimer::singleShot(2000, [] {
+    // Should a dialog open anyway, close it so the test fails instead of hanging. The timer
+    // dies with the test: left pending, it would close whatever modal dialog a later test in
+    // the same process has open when it fires.
+    QTimer closeStrayDialog;
+    closeStrayDialog.setSingleShot(true);
+    closeStrayDialog.callOnTimeout([] {
         if (QWidget* w = QApplication::activeModalWidget())
             w->close();
     });
+    closeStrayDialog.start(2000);
     ShowPrintDialog(t.c);
     ASSERT_EQ(t.box->shown.size(), 1u);
     EXPECT_EQ(t.box->shown[0].text, QStringLiteral("您的计算机没有安装打印机,不能进行打印操作!"));

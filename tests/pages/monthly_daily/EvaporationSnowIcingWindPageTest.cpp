@@ -105,6 +105,7 @@ TEST_F(EvaporationSnowIcingWindPage, WholePageOverPositionCodedTables)
         ASSERT_NE(text, nullptr) << heading.toStdString();
         EXPECT_EQ(text->fontSize, evaporation->fontSize) << heading.toStdString();
     }
+    ASSERT_NE(printer.findText(QStringLiteral("风向")), nullptr);
     EXPECT_GT(printer.findText(QStringLiteral("风向"))->fontSize, evaporation->fontSize);
 }
 
@@ -156,8 +157,9 @@ TEST_F(EvaporationSnowIcingWindPage, WindCellsAlignmentAndWriteBacks)
     EXPECT_EQ(t.AEvaporation(1, 1), QStringLiteral("05"));
     EXPECT_EQ(t.ADekadStat(1, 166), QStringLiteral("08"));
 
-    EXPECT_FALSE(printer.textsInBox(3100, 1510, 500, 320).empty());
+    ASSERT_FALSE(printer.textsInBox(3100, 1510, 500, 320).empty());
     EXPECT_EQ(printer.textsInBox(3100, 1510, 500, 320).back().text, QStringLiteral("\uE245"));
+    ASSERT_FALSE(printer.textsInBox(3100, 1830, 500, 320).empty());
     EXPECT_EQ(printer.textsInBox(3100, 1830, 500, 320).back().text, QStringLiteral("\uE256"));
 }
 

@@ -100,6 +100,7 @@ TEST_F(YearBackPageTest, WholePageWithEveryInstrumentLine)
     EXPECT_TRUE(rec.contains(R"(PrintParagraph(-1, 0, "", 6200, 12540, 6000, 1110))"));
     EXPECT_TRUE(rec.contains(R"(DrawVerticalLine(6800, 1110, 13650, 1))"));
     EXPECT_TRUE(rec.contains(R"(DrawVerticalLine(12190, 310, 13650, 4))"));
+    ASSERT_FALSE(cellsAt(rec, 6800, 1110).empty());
     EXPECT_EQ(cellsAt(rec, 6800, 1110).back().textAlign, 1);
     EXPECT_EQ(c.canvas.TextAlign, 0);
     EXPECT_EQ(surface.endDocCount(), 1);
