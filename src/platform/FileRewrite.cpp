@@ -36,14 +36,15 @@ int rewrite(int fd, const QByteArray& oldBytes, const QByteArray& bytes)
 
 QString RewriteFileInPlace(const QString& path, const QByteArray& oldBytes, const QByteArray& bytes)
 {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC);
+    // Never through a link, and never waiting on a pipe standing at the name.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return WriteFailureText(path, SystemErrorText(errno));
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        return OutputNameProblem(path).isEmpty() ? WriteFailureText(path, SystemErrorText(EINVAL))
-                                                 : OutputNameProblem(path);
+        const QString problem = OutputNameProblem(path);
+        return problem.isEmpty() ? WriteFailureText(path, SystemErrorText(EINVAL)) : problem;
     }
     int error = rewrite(fd, oldBytes, bytes);
     if (error != 0)
