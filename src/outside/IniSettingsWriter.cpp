@@ -35,6 +35,9 @@ public:
         if (!QDir().mkpath(info.absolutePath()))
             throw fileAccessError(path, SystemErrorText(errno));
 
+        // A link, a folder or a pipe at the name is neither read nor written.
+        if (const QString problem = OutputNameProblem(path); !problem.isEmpty())
+            throw ReportError(FileAccessError, problem);
         QByteArray text;
         if (info.exists()) {
             QFile in(path);
