@@ -120,12 +120,3 @@ TEST_F(CloudAmountFormHeightPage, ThirtyDayMonthLeavesDay31BlankAndStillPrintsTh
                                  .arg(codes(c.tables.ACloudClassStat, 2, 5, 3))));
 }
 
-TEST_F(CloudAmountFormHeightPage, AnErrorIsReportedUnderTheCloudPageContext)
-{
-    c.tables.ATotalCloud.dim({Bounds{1, 31}, Bounds{1, 2}});
-    PrintCloudAmountFormHeight(c, 1);
-    ASSERT_EQ(messages().shown.size(), 1u);
-    EXPECT_EQ(messages().shown[0].title, QStringLiteral("打印能见度,天气现象"));
-    EXPECT_TRUE(messages().shown[0].text.startsWith(QStringLiteral("错误号：9")));
-    EXPECT_FALSE(printer.hasText(QStringLiteral("-2-")));
-}

@@ -101,11 +101,3 @@ TEST_F(GroundTemperaturesPage, ThirtyDayMonthBlanksRow31)
     EXPECT_EQ(day31, QStringList(35, QStringLiteral("  ")));
 }
 
-TEST_F(GroundTemperaturesPage, AnErrorIsReportedUnderItsContext)
-{
-    positionCoded();
-    c.tables.ASoilTemp320cm.clear();
-    PrintGroundTemperatures(c);
-    ASSERT_EQ(messages().shown.size(), 1u);
-    EXPECT_EQ(messages().shown[0].title, QStringLiteral("地温(0cm-40cm)、14时深层地温"));
-}

@@ -202,11 +202,3 @@ TEST_F(MonthlyBrief1Page, AShortMonthBlanksItsLastDayRows)
                                     .arg(code(c.tables.AMonthStat, 1))));
 }
 
-TEST_F(MonthlyBrief1Page, AnErrorEndsThePageUnderItsOwnTitle)
-{
-    c.tables.AStationPressure.dim({Bounds{1, 31}, Bounds{1, 4}});   // no item 5
-    PrintMonthlyBrief1(c);
-    ASSERT_EQ(boxes().shown.size(), 1u);
-    EXPECT_EQ(boxes().shown[0].title, QStringLiteral("打印月简表第一页"));
-    EXPECT_FALSE(surface.hasText(QStringLiteral("-1-")));
-}

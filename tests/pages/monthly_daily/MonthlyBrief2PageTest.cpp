@@ -244,11 +244,3 @@ TEST_F(MonthlyBrief2Page, AMonthLongerThan31DaysStopsAtDay31)
     expectPageEnded();
 }
 
-TEST_F(MonthlyBrief2Page, AnErrorEndsThePageUnderItsOwnTitle)
-{
-    c.tables.APrecipitation.dim({Bounds{1, 31}, Bounds{1, 2}});   // no item 3
-    PrintMonthlyBrief2(c);
-    ASSERT_EQ(boxes().shown.size(), 1u);
-    EXPECT_EQ(boxes().shown[0].title, QStringLiteral("打印月简表第二页"));
-    EXPECT_FALSE(surface.hasText(QStringLiteral("-2-")));
-}

@@ -163,11 +163,3 @@ TEST_F(MonthlyBrief3Page, ShortMonthAndNoGridLines)
     }
 }
 
-TEST_F(MonthlyBrief3Page, AnErrorEndsThePageUnderItsOwnTitle)
-{
-    c.tables.APrecipitation.dim({Bounds{1, 31}, Bounds{1, 2}});   // no item 3
-    PrintMonthlyBrief3(c);
-    ASSERT_EQ(boxes().shown.size(), 1u);
-    EXPECT_EQ(boxes().shown[0].title, QStringLiteral("打印月简表3 "));
-    EXPECT_FALSE(surface.hasText(QStringLiteral("-3-")));
-}

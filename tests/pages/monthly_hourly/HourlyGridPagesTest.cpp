@@ -112,15 +112,5 @@ TEST_F(HourlyGridPageTest, ShortMonthAndGridLinesOff)
     EXPECT_TRUE(rec.contains(R"c(PrintCell(0, "  ", 770, 350, 1020, 10910))c"));
 }
 
-TEST_F(HourlyGridPageTest, ErrorIsReportedWithTheElementName)
-{
-    c.tables.AWetBulb.dim({Bounds{1, 31}, Bounds{1, 20}});
-    CanvasCallRecorder rec(c.canvas);
-    PrintHourlyGrid(c, 1);
-    ASSERT_EQ(boxes().shown.size(), 1u);
-    EXPECT_EQ(boxes().shown[0].title, QStringLiteral("湿球温度"));
-    EXPECT_TRUE(rec.withText(QStringLiteral("-3-")).empty());
-}
-
 }  // namespace
 }  // namespace tabulon::test

@@ -197,13 +197,5 @@ TEST_F(PrecipitationEvaporationSnowPageTest, ShortMonthAndGridLinesOff)
     EXPECT_TRUE(framed);
 }
 
-TEST_F(PrecipitationEvaporationSnowPageTest, ShortTableIsReportedAndEndsThePage)
-{
-    c.tables.AWireIcing.dim({Bounds{1, 31}, Bounds{1, 8}});
-    PrintPrecipitationEvaporationSnow(c, 2);
-    ASSERT_EQ(boxes().shown.size(), 1u);
-    EXPECT_EQ(boxes().shown[0].title, QStringLiteral("打印定时降水量、蒸发量、雪深、雪压、电线积冰"));
-}
-
 }  // namespace
 }  // namespace tabulon::test

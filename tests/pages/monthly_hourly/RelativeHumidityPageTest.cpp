@@ -70,14 +70,6 @@ TEST_F(RelativeHumidityPageTest, FrameRulesAndBlankDays)
         EXPECT_LE(std::max(line.x1, line.x2), 19500 + 20);
 }
 
-TEST_F(RelativeHumidityPageTest, ErrorIsReportedWithItsContext)
-{
-    c.tables.ARelativeHumidity.dim({Bounds{1, 31}, Bounds{1, 24}});
-    PrintRelativeHumidity(c);
-    ASSERT_EQ(boxes().shown.size(), 1u);
-    EXPECT_EQ(boxes().shown[0].title, QStringLiteral("打印相对湿度"));
-}
-
 }  // namespace
 }  // namespace tabulon::test
 

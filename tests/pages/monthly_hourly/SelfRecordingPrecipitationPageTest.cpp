@@ -120,13 +120,5 @@ TEST_F(SelfRecordingPrecipitationPageTest, VariantsShortMonthAndRedraw)
     EXPECT_TRUE(boxes().shown.empty());
 }
 
-TEST_F(SelfRecordingPrecipitationPageTest, ErrorIsReportedWithItsContext)
-{
-    c.tables.AHourlyPrecipitation.dim({Bounds{1, 31}, Bounds{1, 23}});
-    PrintSelfRecordingPrecipitation(c, 2);
-    ASSERT_EQ(boxes().shown.size(), 1u);
-    EXPECT_EQ(boxes().shown[0].title, QStringLiteral("打印自记降水量"));
-}
-
 }  // namespace
 }  // namespace tabulon::test

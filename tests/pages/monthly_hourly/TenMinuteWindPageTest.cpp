@@ -233,16 +233,5 @@ TEST_F(TenMinuteWindPageTest, ShortMonthLooksOnlyAtItsDaysAndBlanksTheRest)
     EXPECT_EQ(t.AWind10Min(29, 1), QStringLiteral("0/2901"));
 }
 
-TEST_F(TenMinuteWindPageTest, ShortMaximumTableIsReportedByTheDispatcher)
-{
-    c.tables.AMaxWind.dim({Bounds{1, 31}, Bounds{1, 2}});
-    c.state.StationKind = AutomaticStation;
-    c.state.PageCount = 30;
-    c.state.CurrentPage = 13;
-    PrintReportPage(c);
-    ASSERT_EQ(boxes().shown.size(), 1u);
-    EXPECT_EQ(boxes().shown[0].title, QStringLiteral("地面月报表"));
-}
-
 }  // namespace
 }  // namespace tabulon::test

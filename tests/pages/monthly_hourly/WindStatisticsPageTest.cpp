@@ -113,15 +113,5 @@ TEST_F(WindStatisticsPageTest, WithoutGridLinesOnlyCaptionsKeepTheirFrames)
     EXPECT_TRUE(rec.contains(R"c(DrawHorizontalLine(0, 1560, 19500, 3))c"));
 }
 
-TEST_F(WindStatisticsPageTest, ShortTableIsReportedAndEndsThePage)
-{
-    c.tables.AWindDirectionStat.dim({Bounds{1, 24}, Bounds{1, 17}, Bounds{1, 3}});
-    CanvasCallRecorder rec(c.canvas);
-    PrintWindStatistics(c, 2);
-    ASSERT_EQ(boxes().shown.size(), 1u);
-    EXPECT_EQ(boxes().shown[0].title, QStringLiteral("打印风统计"));
-    EXPECT_TRUE(rec.withText(QStringLiteral("-14-")).empty());
-}
-
 }  // namespace
 }  // namespace tabulon::test
