@@ -6,11 +6,9 @@
 #include "platform/Paths.h"
 #include "platform/ReportError.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
-#include <cerrno>
 
 namespace tabulon {
 
@@ -32,8 +30,8 @@ public:
         if (path.isEmpty() || Section.isEmpty() || Key.isEmpty())
             throw ReportError::invalidCall();
         const QFileInfo info(path);
-        if (!QDir().mkpath(info.absolutePath()))
-            throw fileAccessError(path, SystemErrorText(errno));
+        if (const QString reason = MakeFolder(info.absolutePath(), true); !reason.isEmpty())
+            throw fileAccessError(path, reason);
 
         // A link, a folder or a pipe at the name is neither read nor written.
         if (const QString problem = OutputNameProblem(path); !problem.isEmpty())

@@ -75,6 +75,24 @@ int WriteAllAt(int fd, const QByteArray& bytes, long long offset)
     return 0;
 }
 
+QString MakeFolder(const QString& path, bool withParents)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return {};
+    if (withParents) {
+        const QString parent = info.absolutePath();
+        if (parent != info.absoluteFilePath())
+            if (QString reason = MakeFolder(parent, true); !reason.isEmpty())
+                return reason;
+    }
+    if (::mkdir(encoded(path).constData(), 0777) == 0)
+        return {};
+    const int error = errno;
+    // Another process may have made it meanwhile.
+    return error == EEXIST && QFileInfo(path).isDir() ? QString() : SystemErrorText(error);
+}
+
 QString OutputNameProblem(const QString& path)
 {
     struct stat st {};

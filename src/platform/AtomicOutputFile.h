@@ -70,6 +70,10 @@ int WriteAllAt(int fd, const QByteArray& bytes, long long offset);
 // "写入文件失败: path (reason)", the message of a failed write.
 QString WriteFailureText(const QString& path, const QString& reason);
 
+// Makes the folder unless it is there, with `withParents` the folders above it as well; the
+// system's reason when it cannot (a file at the name: "File exists"), empty when it is there.
+QString MakeFolder(const QString& path, bool withParents);
+
 // Why no file may be written at `path` (a link, or something that is not a regular file);
 // empty when it may.
 QString OutputNameProblem(const QString& path);

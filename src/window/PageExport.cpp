@@ -14,7 +14,6 @@
 #include "window/PreviewPane.h"
 #include "window/frmReportOutPut.h"
 
-#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -260,8 +259,8 @@ ExportResult SaveReportPages(Component& c, const PageDrawer& draw)
             throw ReportError(ErrorNumber::InvalidProcedureCall, problem);
 
         const QString folder = NativePath(imageFolder(c));
-        if (!QDir(folder).exists() && !QDir().mkdir(folder))
-            throw ReportError(ErrorNumber::PathNotFound, QStringLiteral("不能建立文件夹: ") + folder);
+        if (const QString reason = MakeFolder(folder, false); !reason.isEmpty())
+            throw ReportError(ErrorNumber::PathNotFound, QStringLiteral("不能建立文件夹: %1 (%2)").arg(folder, reason));
 
         restore.hidePanes();
         restore.showBusy();

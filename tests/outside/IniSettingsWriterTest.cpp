@@ -1,9 +1,11 @@
+#include "platform/AtomicOutputFile.h"
 #include "outside/IniFile.h"
 #include "outside/SettingsWriter.h"
 #include "platform/ObjectFactory.h"
 #include "platform/ReportError.h"
 #include "support/FileSizeLimit.h"
 
+#include <cerrno>
 #include <QDir>
 #include <QFile>
 #include <QStringEncoder>
@@ -99,8 +101,13 @@ TEST_F(SettingsWriterFile, AnUnwritablePlaceRaisesAnError)
     QFile blocker(dir.path() + "/blocker");
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    // A file stands where the folder should be.
-    EXPECT_THROW(writer()->WriteINI("S", "K", "V", dir.path() + "/blocker/UserOpt.ini"), ReportError);
+    // A file stands where the folder should be: the system's reason is told.
+    try {
+        writer()->WriteINI("S", "K", "V", dir.path() + "/blocker/UserOpt.ini");
+        ADD_FAILURE() << "no error raised";
+    } catch (const ReportError& e) {
+        EXPECT_TRUE(e.description().contains(SystemErrorText(EEXIST))) << e.description().toStdString();
+    }
     EXPECT_THROW(writer()->WriteINI("S", "K", "V", ""), ReportError);
 }
 

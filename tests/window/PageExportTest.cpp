@@ -1,3 +1,4 @@
+#include "platform/AtomicOutputFile.h"
 #include "outside/ImageEncoder.h"
 #include "platform/PreviewPanes.h"
 #include "platform/Surface.h"
@@ -7,6 +8,7 @@
 #include "WindowFixture.h"
 #include "support/FileSizeLimit.h"
 
+#include <cerrno>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -227,6 +229,7 @@ TEST_F(PageExport, AMissingReportFolderIsReported)
     QDir(systemPath + "ReportFile").removeRecursively();
     EXPECT_TRUE(SaveReportPages(*c, drawer()).aborted);
     EXPECT_EQ(messages->titles(), (QStringList{"询问", "JPG方式保存报表内容"}));
+    EXPECT_TRUE(messages->shown.back().text.contains(SystemErrorText(ENOENT))) << messages->shown.back().text.toStdString();
 }
 
 TEST_F(PageExport, AnUnknownStationKindSavesNoPagesButMakesTheFolder)
