@@ -3,6 +3,7 @@
 #include "PrintToPdfOption.h"
 
 #include "platform/Paths.h"
+#include "platform/RunInterruption.h"
 #include "report/Component.h"
 #include "window/DataLoader.h"
 #include "window/PageExport.h"
@@ -80,7 +81,12 @@ bool saveAll(tabulon::Component& c)
             << " skipped";
     if (!r.stopped.empty())
         out << "; " << PageListText(r.stopped) << " stopped on an error";
+    if (r.interruptedBy != 0)
+        out << "; " << tabulon::InterruptedText(r.interruptedBy);
     out << "\n";
+    out.flush();
+    if (r.interruptedBy != 0)
+        tabulon::EndProcessForSignal(r.interruptedBy);
     return r.complete();
 }
 
@@ -109,6 +115,13 @@ int RunHostAutomation(tabulon::Component& c, const HostOptions& options)
             if (boxesShown(c) != before)
                 status = 1;
         }
+    }
+    // The pages of a file read only in part were output as far as its data went: never a
+    // success. Said last, so the run's final line tells why it ends with 1.
+    if (loaded && c.state.ReadInPart) {
+        QTextStream(stderr) << "tabulon-host: exit status 1: the data file " << QFileInfo(options.loadFile).fileName()
+                            << " was read only in part (the reader refused it), so its report is not complete\n";
+        status = 1;
     }
     return status;
 }

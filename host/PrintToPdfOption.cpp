@@ -1,5 +1,6 @@
 #include "PrintToPdfOption.h"
 
+#include "platform/RunInterruption.h"
 #include "report/Component.h"
 #include "window/PrintRun.h"
 
@@ -54,11 +55,15 @@ int PrintLoadedReportToPdf(tabulon::Component& c, const QString& pdfPath, const 
     out << "Printed " << run.files.size() << " of " << chosen.size() << " page(s)";
     if (!run.stoppedPages.empty())
         out << "; " << PageListText(run.stoppedPages) << " stopped on an error";
+    if (run.interruptedBy != 0)
+        out << "; " << tabulon::InterruptedText(run.interruptedBy);
     out << "\n";
     for (const QString& f : run.files)
         out << "  " << f << "\n";
     out.flush();
     if (!run.lostJobs.isEmpty())
         QTextStream(stderr) << "tabulon-host: " << run.lostJobs.join(u'\n') << "\n";
+    if (run.interruptedBy != 0)
+        tabulon::EndProcessForSignal(run.interruptedBy);
     return run.any() ? 1 : 0;
 }

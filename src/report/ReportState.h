@@ -29,6 +29,9 @@ struct ReportState {
     QString DataPath;
     QString HelpFile;   // SystemPath & "Help.chm"; there is no viewer here
     std::int16_t Orientation = 0;   // printer orientation chosen in the print dialog: 1 portrait, 2 landscape
+    // The shown report's file was read only in part (a yearly file the reader refused, shown
+    // from what it left): its pages are output, but never whole.
+    bool ReadInPart = false;
 };
 
 // CurrentPage + 1, after the last page back to 1.

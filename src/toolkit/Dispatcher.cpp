@@ -1,6 +1,7 @@
 #include "toolkit/Dispatcher.h"
 
 #include "platform/PreviewPanes.h"
+#include "platform/RunInterruption.h"
 #include "toolkit/DispatchTable.h"
 #include "toolkit/ErrorReporter.h"
 #include "toolkit/PageFrame.h"
@@ -65,11 +66,11 @@ bool PrintReportPageWhole(Component& c)
     return c.DrawingErrors == errorsBefore;
 }
 
-std::vector<int> PrintSelectedPages(Component& c, PageList& list, const PageSetupStep& setup)
+PrintedPages PrintSelectedPages(Component& c, PageList& list, const PageSetupStep& setup)
 {
-    std::vector<int> notWhole;
+    PrintedPages done;
     const int rows = std::min(list.rowCount(), static_cast<int>(std::numeric_limits<std::int16_t>::max()));
-    for (int row = 0; row < rows; ++row) {
+    for (int row = 0; row < rows && InterruptingSignal() == 0; ++row) {
         if (!list.isSelected(row))
             continue;
         c.state.CurrentPage = static_cast<std::int16_t>(row + 1);
@@ -78,10 +79,11 @@ std::vector<int> PrintSelectedPages(Component& c, PageList& list, const PageSetu
         else
             ReportPageSetup(c);
         if (!PrintReportPageWhole(c))
-            notWhole.push_back(row + 1);
+            done.notWhole.push_back(row + 1);
+        ++done.printed;
         list.deselect(row);
     }
-    return notWhole;
+    return done;
 }
 
 }  // namespace tabulon

@@ -36,10 +36,16 @@ public:
 
 using PageSetupStep = std::function<void(Component&)>;
 
+struct PrintedPages {
+    int printed = 0;              // pages drawn and ended as jobs
+    std::vector<int> notWhole;    // of those, the pages that did not draw whole, in order
+};
+
 // Prints every selected row in order, one print job per page: CurrentPage := row + 1, the
 // printer set up for the page (ReportPageSetup unless a test passes its own step), the
 // page drawn, the row deselected. The caller has already set PrintMode -1 and OutputTarget.
-// Returns the pages that did not draw whole (see PrintReportPageWhole), in order.
-std::vector<int> PrintSelectedPages(Component& c, PageList& list, const PageSetupStep& setup = {});
+// A stop signal (see InterruptibleRun) ends the loop before the next page; the rows not
+// reached stay selected.
+PrintedPages PrintSelectedPages(Component& c, PageList& list, const PageSetupStep& setup = {});
 
 }  // namespace tabulon

@@ -107,9 +107,10 @@ struct Commit {
 };
 
 // The file's tables are taken: the report opens on its first page.
-void OpenOnFirstPage(Component& c, Commit& commit)
+void OpenOnFirstPage(Component& c, Commit& commit, bool readInPart = false)
 {
     c.state.CurrentPage = 1;
+    c.state.ReadInPart = readInPart;
     commit.done = true;
     ShowFirstPage(c);
 }
@@ -202,12 +203,13 @@ void LoadYFile(Component& c, const QString& path, Commit& commit)
                           y.YClimateSummary, y.YNotes, y.YInstruments);
     }
     // Only a warning: the report is shown from whatever the reader left.
-    if (EqualsFalse(y.YfilePara(4)))
+    const bool readInPart = EqualsFalse(y.YfilePara(4));
+    if (readInPart)
         c.messages().show(QStringLiteral("Y文件不能正确读取,报表不能完整输出"), QStringLiteral("警告"),
                           MsgStyle::Critical);
     static_cast<YTables&>(c.tables) = std::move(y);
     c.state.PageCount = 6;
-    OpenOnFirstPage(c, commit);
+    OpenOnFirstPage(c, commit, readInPart);
 }
 
 }  // namespace

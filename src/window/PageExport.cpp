@@ -6,6 +6,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Paths.h"
 #include "platform/PreviewPanes.h"
+#include "platform/RunInterruption.h"
 #include "toolkit/Dispatcher.h"
 #include "toolkit/ErrorReporter.h"
 #include "toolkit/ScopedOutput.h"
@@ -104,16 +105,19 @@ bool drawPage(Component& c, const PageDrawer& draw, int page, QImage& image)
     return drawn && c.state.CurrentPage == page;
 }
 
-// Writes, encodes and deletes one bitmap; raises ReportError with a clear cause. No
-// bitmap is left behind on any path.
+// Writes, encodes and deletes one bitmap; raises ReportError with a clear cause, or
+// RunInterrupted when a signal stopped the run before the image was made. No bitmap is
+// left behind on any path.
 void savePage(const QImage& image, const QString& bmpPath, ImageEncoder& encoder)
 {
     const QString native = NativePath(bmpPath);
     const auto removeBitmap = [&native] { QFile::remove(native); };
+    StopIfInterrupted();
     // Never through a link placed at the name; a bitmap cut short is not left behind.
     if (const QString failure = WriteFileWhole(native, EncodeBitmap(image)); !failure.isEmpty())
         throw ReportError(75, QStringLiteral("不能写入位图文件: ") + failure);
     try {
+        StopIfInterrupted();
         encoder.JpegEncoder(bmpPath);
     } catch (...) {
         removeBitmap();
@@ -168,6 +172,37 @@ private:
     int next_ = 0;
     std::future<void> pending_;
 };
+
+// Draws and writes pages 1 to `pages`. A stop signal ends the run once the page being
+// written is whole, or dropped with its bitmap; the page just drawn is not started.
+void savePages(Component& c, const PageDrawer& draw, ImageEncoder& encoder, int pages, ExportResult& result)
+{
+    InterruptibleRun run;
+    try {
+        PageWriter writer(encoder);
+        // Its own page counter: a failed page is skipped, never saved under another name.
+        for (int page = 1; page <= pages && InterruptingSignal() == 0; ++page) {
+            QImage& image = writer.nextBuffer();
+            const int errorsBefore = c.DrawingErrors;
+            const bool drawn = drawPage(c, draw, page, image);
+            // The page before is on disk (or its failure raised here) before this one starts.
+            result.saved += writer.finishPending();
+            if (InterruptingSignal() != 0)
+                break;
+            if (!drawn) {
+                result.skipped.push_back(page);
+                continue;
+            }
+            if (c.DrawingErrors != errorsBefore)
+                result.stopped.push_back(page);
+            writer.start(image, imageFolder(c) + u'\\' + PageImageName(c, page));
+        }
+        result.saved += writer.finishPending();
+    } catch (const RunInterrupted&) {
+        // The page in hand was dropped before its image was made.
+    }
+    result.interruptedBy = run.stopSignal();
+}
 
 }  // namespace
 
@@ -264,23 +299,7 @@ ExportResult SaveReportPages(Component& c, const PageDrawer& draw)
 
         restore.hidePanes();
         restore.showBusy();
-        PageWriter writer(*encoder);
-        // Its own page counter: a failed page is skipped, never saved under another name.
-        for (int page = 1; page <= pages; ++page) {
-            QImage& image = writer.nextBuffer();
-            const int errorsBefore = c.DrawingErrors;
-            const bool drawn = drawPage(c, draw, page, image);
-            // The page before is on disk (or its failure raised here) before this one starts.
-            result.saved += writer.finishPending();
-            if (!drawn) {
-                result.skipped.push_back(page);
-                continue;
-            }
-            if (c.DrawingErrors != errorsBefore)
-                result.stopped.push_back(page);
-            writer.start(image, imageFolder(c) + u'\\' + PageImageName(c, page));
-        }
-        result.saved += writer.finishPending();
+        savePages(c, draw, *encoder, pages, result);
     } catch (const ReportError& e) {
         ShowError(c, SaveContext, e);
         result.aborted = true;

@@ -33,8 +33,12 @@ struct ExportResult {
     std::vector<int> skipped;     // pages whose drawing failed, not saved (reported by the page dispatch)
     std::vector<int> stopped;     // pages saved as far as they drew: an error stopped them (reported by the page)
     bool aborted = false;         // stopped by a failure that was reported here
+    int interruptedBy = 0;        // the signal that stopped the run (nothing half-made is left)
     // Every page asked for was saved whole.
-    bool complete() const { return confirmed && !aborted && skipped.empty() && stopped.empty(); }
+    bool complete() const
+    {
+        return confirmed && !aborted && interruptedBy == 0 && skipped.empty() && stopped.empty();
+    }
 };
 
 // Draws the current page on the output the drawing state points at; false when the page
@@ -42,6 +46,8 @@ struct ExportResult {
 using PageDrawer = std::function<bool(Component&)>;
 
 // The "Save" command. `draw` is the page dispatch; tests put their own pages there.
+// SIGINT, SIGTERM or SIGHUP stop the run after the page being written (see
+// InterruptibleRun); the caller then says so and ends the process.
 ExportResult SaveReportPages(Component& c, const PageDrawer& draw);
 ExportResult SaveReportPages(Component& c);
 

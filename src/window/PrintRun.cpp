@@ -1,6 +1,7 @@
 #include "window/PrintRun.h"
 
 #include "platform/Printer.h"
+#include "platform/RunInterruption.h"
 #include "platform/QtPrinters.h"
 #include "toolkit/ErrorReporter.h"
 #include "toolkit/PageSetup.h"
@@ -39,15 +40,22 @@ PrintLosses PrintChosenPages(Component& c, PageList& list, BriefTableBoxes& brie
     // The page set-up of each page picks the scale and margins for its paper.
     const Canvas& cv = c.canvas;
     OutputSettings::drawingOn(printer->surface(), cv.PageScale, cv.LeftMargin, cv.TopMargin).applyTo(c.canvas);
-    losses.stoppedPages = PrintSelectedPages(c, list);
-    for (int box = 0; box < static_cast<int>(briefTables.size()); ++box) {
-        if (!briefTables[static_cast<size_t>(box)])
-            continue;
-        c.state.CurrentPage = BriefTablePage(c.state.PageCount, box);
-        ReportPageSetup(c);
-        if (!PrintReportPageWhole(c))
-            losses.stoppedPages.push_back(c.state.CurrentPage);
-        briefTables[static_cast<size_t>(box)] = false;
+    {
+        InterruptibleRun run;
+        PrintedPages pages = PrintSelectedPages(c, list);
+        losses.stoppedPages = std::move(pages.notWhole);
+        losses.printed = pages.printed;
+        for (int box = 0; box < static_cast<int>(briefTables.size()) && InterruptingSignal() == 0; ++box) {
+            if (!briefTables[static_cast<size_t>(box)])
+                continue;
+            c.state.CurrentPage = BriefTablePage(c.state.PageCount, box);
+            ReportPageSetup(c);
+            if (!PrintReportPageWhole(c))
+                losses.stoppedPages.push_back(c.state.CurrentPage);
+            ++losses.printed;
+            briefTables[static_cast<size_t>(box)] = false;
+        }
+        losses.interruptedBy = run.stopSignal();
     }
     DeleteReportCustomForm(c);
     // A job lost on the way out is never passed over as printed.

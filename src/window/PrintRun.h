@@ -39,14 +39,17 @@ void ApplyDefaultOrientation(Component& c);
 struct PrintLosses {
     QStringList lostJobs;             // jobs lost on the way out
     std::vector<int> stoppedPages;    // pages an error stopped while they were drawn, in order
-    bool any() const { return !lostJobs.isEmpty() || !stoppedPages.empty(); }
+    int printed = 0;                  // pages drawn and ended as jobs
+    int interruptedBy = 0;            // the signal that stopped the run after a page
+    bool any() const { return !lostJobs.isEmpty() || !stoppedPages.empty() || interruptedBy != 0; }
 };
 
 // The dialog's OK: output to the current printer, every selected row printed and deselected,
 // then every ticked brief table printed and unticked, each page a job of its own; the
 // custom paper form is removed afterwards. Output stays on the printer. Nothing is printed
 // without a printer. Jobs lost on the way out are told in an error box; they and the pages
-// an error stopped are returned.
+// an error stopped are returned. SIGINT, SIGTERM or SIGHUP stop the run once the page in
+// hand has ended its job (see InterruptibleRun); the caller then says so and ends the process.
 PrintLosses PrintChosenPages(Component& c, PageList& list, BriefTableBoxes& briefTables);
 
 // What closing the dialog leaves, whatever was printed: preview output at scale 1 with no

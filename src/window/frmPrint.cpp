@@ -2,6 +2,7 @@
 
 #include "platform/MessageBox.h"
 #include "platform/Printer.h"
+#include "platform/RunInterruption.h"
 #include "report/Component.h"
 #include "window/PrintPageChoice.h"
 #include "window/frmReportOutPut.h"
@@ -10,6 +11,7 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QStyle>
+#include <QTextStream>
 
 namespace tabulon {
 
@@ -172,7 +174,12 @@ void frmPrint::cmdOk_Click()
     BriefTableBoxes boxes{};
     for (int i = 0; i < 3; ++i)
         boxes[static_cast<size_t>(i)] = Ckyjbdy(i).isChecked();
-    PrintChosenPages(c_, rows, boxes);
+    const PrintLosses losses = PrintChosenPages(c_, rows, boxes);
+    if (losses.interruptedBy != 0) {
+        QTextStream(stderr) << "Printed " << losses.printed << " page(s); " << InterruptedText(losses.interruptedBy)
+                            << "\n";
+        EndProcessForSignal(losses.interruptedBy);
+    }
     for (int i = 0; i < 3; ++i)
         Ckyjbdy(i).setChecked(boxes[static_cast<size_t>(i)]);
 }

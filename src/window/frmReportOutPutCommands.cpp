@@ -5,6 +5,7 @@
 
 #include "ui_frmReportOutPut.h"
 
+#include "platform/RunInterruption.h"
 #include "toolkit/Dispatcher.h"
 #include "toolkit/ErrorReporter.h"
 #include "report/Component.h"
@@ -21,6 +22,7 @@
 #include <QCursor>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QTextStream>
 #include <QToolButton>
 
 namespace tabulon {
@@ -177,7 +179,12 @@ void frmReportOutPut::mnuPrint_Click()
 
 void frmReportOutPut::mnuSave_Click()
 {
-    SaveReportPages(c_);
+    const ExportResult result = SaveReportPages(c_);
+    if (result.interruptedBy != 0) {
+        QTextStream(stderr) << "Saved " << result.saved << " page image(s); " << InterruptedText(result.interruptedBy)
+                            << "\n";
+        EndProcessForSignal(result.interruptedBy);
+    }
 }
 
 void frmReportOutPut::mnuClose_Click()

@@ -1,13 +1,19 @@
 #include "HostAutomation.h"
 #include "HostOptions.h"
 
+#include "platform/RunInterruption.h"
 #include "support/ScopedRenderers.h"
 #include "toolkit/PageFrame.h"
 #include "window/LoaderFixture.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryFile>
+#include <QThread>
+#include <csignal>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -161,6 +167,91 @@ TEST_F(HostLoad, APageAnErrorStoppedIsNamedAndFailsTheSaveAndThePrintRun)
     EXPECT_EQ(RunHostAutomation(c(), options), 1);
     const QString said = out.text();
     EXPECT_TRUE(said.contains(QStringLiteral("Printed 7 of 7 page(s); page 3 stopped on an error"))) << said.toStdString();
+}
+
+TEST_F(HostLoad, AYearlyFileReadOnlyInPartIsOutputButNeverASuccess)
+{
+    const QByteArray whole = testing::ReadSample("Y54511-2003.TXT");
+    c().state.ReportKind = YearlySurfaceReport;
+    c().state.SystemPath = temp.path() + u'/';
+    ASSERT_TRUE(QDir(temp.path()).mkdir(QStringLiteral("ReportFile")));
+    // Cut in half, the reader refuses the file; the whole file after it is a success again.
+    for (const auto& [bytes, status] : {std::pair{whole.left(whole.size() / 2), 1}, std::pair{whole, 0}}) {
+        SCOPED_TRACE(status);
+        const QString path = temp.path() + QStringLiteral("/Y54511-2003.TXT");
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(bytes);
+        f.close();
+        HostOptions options;
+        options.loadFile = path;
+        options.saveAll = true;
+        options.printPdf = temp.path() + QStringLiteral("/pdf/y.pdf");
+        messages->answers.push_back(MsgAnswer::Yes);
+        CapturedStderr err;
+        CapturedStderr out(STDOUT_FILENO);
+        EXPECT_EQ(RunHostAutomation(c(), options), status);
+        const QString printed = out.text();
+        EXPECT_TRUE(printed.contains(QStringLiteral("Saved 6 page image(s)"))) << printed.toStdString();
+        EXPECT_TRUE(printed.contains(QStringLiteral("Printed 6 of 6 page(s)"))) << printed.toStdString();
+        const QStringList said = err.text().split(u'\n', Qt::SkipEmptyParts);
+        const QString why = QStringLiteral("tabulon-host: exit status 1: the data file Y54511-2003.TXT was read only in part");
+        EXPECT_EQ(!said.isEmpty() && said.last().startsWith(why), status == 1) << said.join(u'\n').toStdString();
+    }
+}
+
+// The host stopped by a signal while it saves or prints the reference station's 37 pages:
+// it ends with 128 + the signal's number, says how far it got, and leaves only whole files.
+TEST(HostInterrupted, AStoppedSaveOrPrintLeavesOnlyWholeFilesAndSaysHowFarItGot)
+{
+    struct Case {
+        int signal;
+        bool print;
+        int filesBeforeSignal;
+    };
+    const QString host = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath() + QStringLiteral("/tabulon-host");
+    for (const Case& k : {Case{SIGTERM, false, 1}, Case{SIGINT, false, 4}, Case{SIGHUP, false, 2}, Case{SIGTERM, true, 2}}) {
+        SCOPED_TRACE(k.signal);
+        QTemporaryDir sys;
+        const QString out = k.print ? sys.filePath(QStringLiteral("pdf")) : sys.filePath(QStringLiteral("ReportFile/Rpic"));
+        ASSERT_TRUE(QDir().mkpath(out));
+        QStringList args{"--sys", sys.path() + u'/', "--load",
+                         testing::SampleFolder() + QStringLiteral("A57494-200303.TXT"), "--quit"};
+        args << (k.print ? QStringList{"--print-pdf", out + QStringLiteral("/r.pdf")} : QStringList{"--save-all"});
+        QProcess run;
+        // As started from a terminal: a background job of a script would ignore SIGINT.
+        run.setChildProcessModifier([] {
+            for (int s : {SIGINT, SIGTERM, SIGHUP})
+                std::signal(s, SIG_DFL);
+        });
+        run.start(host, args);
+        ASSERT_TRUE(run.waitForStarted());
+        const QStringList whole = {k.print ? QStringLiteral("*.pdf") : QStringLiteral("*.jpg")};
+        QElapsedTimer waited;
+        waited.start();
+        while (QDir(out).entryList(whole, QDir::Files).size() < k.filesBeforeSignal && waited.elapsed() < 120000 &&
+               run.state() == QProcess::Running)
+            QThread::msleep(2);
+        ::kill(static_cast<pid_t>(run.processId()), k.signal);
+        ASSERT_TRUE(run.waitForFinished(120000));
+
+        EXPECT_EQ(run.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(run.exitCode(), 128 + k.signal);
+        const QString said = QString::fromUtf8(run.readAllStandardOutput());
+        EXPECT_TRUE(said.contains(InterruptedText(k.signal))) << said.toStdString();
+        // Only whole images or jobs, as many as the run said: no bitmap, no temporary file.
+        const QStringList left = QDir(out).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+        const QString count = QString::number(left.size());
+        EXPECT_TRUE(said.startsWith(k.print ? "Printed " + count + " of " : "Saved " + count + " page image(s)"))
+            << said.toStdString();
+        EXPECT_LT(left.size(), 37);
+        for (const QString& name : left) {
+            QFile f(out + u'/' + name);
+            ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+            const QByteArray bytes = f.readAll();
+            EXPECT_TRUE(k.print ? bytes.trimmed().endsWith("%%EOF") : bytes.endsWith("\xFF\xD9")) << name.toStdString();
+        }
+    }
 }
 
 }  // namespace

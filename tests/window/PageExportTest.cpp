@@ -9,6 +9,7 @@
 #include "support/FileSizeLimit.h"
 
 #include <cerrno>
+#include <csignal>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -68,6 +69,8 @@ protected:
             }
             scales << comp.canvas.PageScale.toString();
             margins << comp.canvas.LeftMargin;
+            if (page == signalledPage)
+                std::raise(signalWhileDrawing);
             if (page == failingPage) {
                 ShowError(comp, "地面月报表", ReportError(9, "下标越界"));
                 return false;
@@ -100,6 +103,8 @@ protected:
     int previewDraws = 0;
     int failingPage = 0;
     int movingPage = 0;
+    int signalledPage = 0;        // the page during whose drawing the process gets a signal
+    int signalWhileDrawing = 0;
 };
 
 TEST_F(PageExport, SavesEveryPageOfAMonthlyReportAndRestoresTheView)
@@ -279,6 +284,40 @@ TEST_F(PageExport, APageCutShortByAFileSizeLimitIsNeitherKeptNorCounted)
     });
     EXPECT_EQ(child, 0);
     EXPECT_EQ(QDir(systemPath + "ReportFile/Rpic").entryList(QDir::Files | QDir::Hidden), QStringList{});
+}
+
+TEST_F(PageExport, AStopSignalEndsTheRunAfterThePageInHandAndLeavesOnlyWholeImages)
+{
+    const QString folder = systemPath + "ReportFile/Rpic";
+    signalledPage = 4;
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(signal);
+        QDir(folder).removeRecursively();
+        // As a process started from a terminal has it (a background job may ignore SIGINT).
+        struct sigaction byDefault {}, before {}, after {};
+        byDefault.sa_handler = SIG_DFL;
+        ::sigaction(signal, &byDefault, &before);
+        signalWhileDrawing = signal;
+        const ExportResult r = SaveReportPages(*c, drawer());
+        ::sigaction(signal, &before, &after);
+        EXPECT_EQ(r.interruptedBy, signal);
+        EXPECT_FALSE(r.complete());
+        // Pages 1 and 2 were on disk before page 3 was drawn; page 3 was being written.
+        EXPECT_TRUE(r.saved == 2 || r.saved == 3) << r.saved;
+        EXPECT_EQ(QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name), names("A54511200303", r.saved, ".jpg"));
+        EXPECT_EQ(c->state.CurrentPage, 5);
+        // Outside the run the signal acts as it did before.
+        EXPECT_EQ(after.sa_handler, SIG_DFL);
+    }
+
+    // A signal the process ignores (started under nohup) stays ignored.
+    struct sigaction ignore {}, before {};
+    ignore.sa_handler = SIG_IGN;
+    ::sigaction(SIGHUP, &ignore, &before);
+    const ExportResult r = SaveReportPages(*c, drawer());
+    ::sigaction(SIGHUP, &before, nullptr);
+    EXPECT_EQ(r.interruptedBy, 0);
+    EXPECT_EQ(r.saved, 13);
 }
 
 TEST(PageImageNames, MonthsAndPagesHaveTwoDigits)
