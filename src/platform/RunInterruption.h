@@ -1,9 +1,10 @@
 #pragma once
-// Stopping a save or print run cleanly on SIGINT, SIGTERM or SIGHUP (Ctrl-C, a hang-up, a
-// shutdown). While a run is under way these signals only note themselves: the handler sets
-// a flag and does nothing else. The run looks at the flag between pages and in its page
-// writers, removes what it had half-made, says how far it got and ends the process with
-// status 128 + the signal's number. A second signal while it does so ends the process at
+// Stopping a run that writes files cleanly on SIGINT, SIGTERM or SIGHUP (Ctrl-C, a hang-up,
+// a shutdown). While a run is under way these signals only note themselves: the handler sets
+// a flag and does nothing else. A save or print run looks at the flag between pages and in
+// its page writers, removes what it had half-made, says how far it got and ends the process
+// with status 128 + the signal's number; a shorter write (the settings file) just finishes,
+// and the signal then acts as it would have. A second signal meanwhile ends the process at
 // once. Outside a run the signals act as they did before it; a signal the process ignores
 // (started under nohup) stays ignored.
 

@@ -1,4 +1,5 @@
 #include "platform/AtomicOutputFile.h"
+#include "platform/FileLock.h"
 #include "outside/IniFile.h"
 #include "outside/SettingsWriter.h"
 #include "platform/ObjectFactory.h"
@@ -6,12 +7,18 @@
 #include "support/FileSizeLimit.h"
 
 #include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <map>
+#include <thread>
 #include <QDir>
 #include <QFile>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace tabulon {
 namespace {
@@ -263,6 +270,197 @@ TEST_F(SettingsFileSetup, AUtf16FileGetsTheKeyChangedAndStaysUtf16)
     writer()->WriteINI("Open_File", "ReportOutPutStatus", "0", file());
     QStringEncoder expected(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
     EXPECT_EQ(bytes(), QByteArray(expected(QString::fromUtf8(After))));
+}
+
+// Writers that meet at the settings file: a program holding its lock (a forked child) makes
+// the close wait, and writers closing at once leave one whole file.
+class SettingsFileLock : public SettingsFileSetup {
+protected:
+    using Clock = std::chrono::steady_clock;
+    static constexpr std::chrono::milliseconds Hold{300};
+
+    void TearDown() override
+    {
+        FileLock::setStandardPatience(std::chrono::seconds(5));
+        SettingsFileSetup::TearDown();
+    }
+    // Runs body in a forked child and returns at once; finish() gives its exit status.
+    static pid_t spawn(const std::function<int()>& body)
+    {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::alarm(60);
+            ::_exit(body());
+        }
+        return child;
+    }
+    static int finish(pid_t child)
+    {
+        int status = 0;
+        if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status))
+            return -1;
+        return WEXITSTATUS(status);
+    }
+    // A child that locks the settings file, holds it for `hold`, then (when given) renames a
+    // file with `replacement` over it and lets go. Returns once the lock is held.
+    pid_t holdLock(std::chrono::milliseconds hold, const QByteArray& replacement = {})
+    {
+        int ready[2];
+        if (::pipe(ready) != 0)
+            return -1;
+        const pid_t child = spawn([&] {
+            ::close(ready[0]);
+            FileLock lock(file(), FileLock::Mode::Exclusive);
+            if (!lock.acquire() || !lock.locked() || ::write(ready[1], "x", 1) != 1)
+                return 2;
+            std::this_thread::sleep_for(hold);
+            return replacement.isEmpty() || WriteFileWhole(file(), replacement).isEmpty() ? 0 : 3;
+        });
+        ::close(ready[1]);
+        char byte = 0;
+        const bool held = ::read(ready[0], &byte, 1) == 1;
+        ::close(ready[0]);
+        return held ? child : -1;
+    }
+    void addSecondLink() { ASSERT_EQ(::link(QFile::encodeName(file()).constData(), QFile::encodeName(link()).constData()), 0); }
+    QString link() const { return folder() + "/UserOpt.bak"; }
+    QStringList filesLeft(bool secondLink) const
+    {
+        return secondLink ? QStringList{"UserOpt.bak", "UserOpt.ini"} : QStringList{"UserOpt.ini"};
+    }
+};
+
+TEST_F(SettingsFileLock, AWriteWaitsForTheLockThenChangesTheFileAsItIsThen)
+{
+    const QByteArray replaced = "; replaced\r\n[Open_File]\r\nReportOutPutStatus=1\r\n";
+    const struct {
+        const char* name;
+        bool secondLink;         // written in place
+        QByteArray replacement;  // renamed over the name while the lock is held
+        QByteArray expected;
+    } cases[] = {
+        {"replaced whole", false, {}, After},
+        {"written in place", true, {}, After},
+        {"name replaced while the write waited", false, replaced, QByteArray(replaced).replace("=1", "=0")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ::unlink(QFile::encodeName(link()).constData());
+        put(Before);
+        if (c.secondLink)
+            addSecondLink();
+        const Clock::time_point start = Clock::now();
+        const pid_t holder = holdLock(Hold, c.replacement);
+        ASSERT_GT(holder, 0);
+        EXPECT_NO_THROW(writer()->WriteINI("Open_File", "ReportOutPutStatus", "0", file()));
+        EXPECT_GE(Clock::now() - start, Hold);
+        EXPECT_EQ(finish(holder), 0);
+        EXPECT_EQ(bytes(), c.expected);
+        EXPECT_EQ(info().st_nlink, c.secondLink ? 2u : 1u);
+        EXPECT_EQ(QDir(folder()).entryList(QDir::Files | QDir::Hidden), filesLeft(c.secondLink));
+    }
+}
+
+TEST_F(SettingsFileLock, ALockHeldPastThePatienceIsAnErrorAndChangesNothing)
+{
+    FileLock::setStandardPatience(std::chrono::milliseconds(100));
+    for (const bool secondLink : {false, true}) {
+        SCOPED_TRACE(secondLink ? "written in place" : "replaced whole");
+        ::unlink(QFile::encodeName(link()).constData());
+        put(Before);
+        if (secondLink)
+            addSecondLink();
+        const ino_t inode = info().st_ino;
+        const pid_t holder = holdLock(Hold);
+        ASSERT_GT(holder, 0);
+        try {
+            writer()->WriteINI("Open_File", "ReportOutPutStatus", "0", file());
+            ADD_FAILURE() << "no error raised";
+        } catch (const ReportError& e) {
+            EXPECT_EQ(e.number(), 75);
+            EXPECT_TRUE(e.description().contains(file())) << e.description().toStdString();
+        }
+        EXPECT_EQ(finish(holder), 0);
+        EXPECT_EQ(bytes(), QByteArray(Before));
+        EXPECT_EQ(info().st_ino, inode);
+        EXPECT_EQ(QDir(folder()).entryList(QDir::Files | QDir::Hidden), filesLeft(secondLink));
+    }
+}
+
+TEST_F(SettingsFileLock, WritersClosingAtOnceLeaveOneWholeFileAndAReaderSeesOnlyWholeOnes)
+{
+    constexpr int Writers = 8;
+    constexpr int Rounds = 4;
+    QByteArray head = "; station\r\n[Open_File]\r\n";
+    for (int i = 0; i < 4000; ++i)
+        head += "; " + QByteArray(70, char('a' + i % 26)) + "\r\n";
+    head += "[Race]\r\n";
+    // A whole version is the head and then each writer's key at most once, in any order.
+    const auto keysOfWholeVersion = [&](const QByteArray& text) -> std::optional<std::map<int, int>> {
+        if (!text.startsWith(head) || !text.endsWith("\r\n"))
+            return std::nullopt;
+        std::map<int, int> keys;
+        for (const QByteArray& line : text.mid(head.size()).split('\n')) {
+            int writer = -1, round = -1;
+            char end = 0;
+            if (line.isEmpty())
+                continue;
+            if (std::sscanf(line.constData(), "K%d=%d%c", &writer, &round, &end) != 3 || end != '\r' ||
+                line.size() != 5 || writer < 0 || writer >= Writers || round < 1 || round > Rounds ||
+                !keys.emplace(writer, round).second)
+                return std::nullopt;
+        }
+        return keys;
+    };
+    for (const bool secondLink : {false, true}) {
+        SCOPED_TRACE(secondLink ? "written in place" : "replaced whole");
+        ::unlink(QFile::encodeName(link()).constData());
+        put(head);
+        if (secondLink)
+            addSecondLink();
+        std::vector<pid_t> writers;
+        for (int w = 0; w < Writers; ++w)
+            writers.push_back(spawn([&, w] {
+                try {
+                    for (int round = 1; round <= Rounds; ++round)
+                        writer()->WriteINI("Race", QStringLiteral("K%1").arg(w), QString::number(round), file());
+                    return 0;
+                } catch (const ReportError&) {
+                    return 1;
+                }
+            }));
+        // A cooperating reader takes the shared lock while the writers run.
+        int reads = 0;
+        const auto running = [&] {
+            for (const pid_t pid : writers) {
+                siginfo_t ended {};   // looked at, not reaped: finish() reaps it
+                if (::waitid(P_PID, pid, &ended, WEXITED | WNOHANG | WNOWAIT) == 0 && ended.si_pid == 0)
+                    return true;
+            }
+            return false;
+        };
+        do {
+            FileLock lock(file(), FileLock::Mode::Shared);
+            ASSERT_TRUE(lock.acquire()) << lock.reason().toStdString();
+            const std::optional<QByteArray> text = lock.readAll();
+            ASSERT_TRUE(text);
+            ASSERT_TRUE(keysOfWholeVersion(*text)) << "a half-written file was read: " << text->size() << " bytes";
+            lock.release();
+            ++reads;
+            std::this_thread::sleep_for(std::chrono::milliseconds(3));
+        } while (running());
+        for (const pid_t pid : writers)
+            EXPECT_EQ(finish(pid), 0);
+        EXPECT_GT(reads, 1);
+        // Every write went to the file the one before it left: no key was lost.
+        const std::optional<std::map<int, int>> keys = keysOfWholeVersion(bytes());
+        ASSERT_TRUE(keys);
+        std::map<int, int> expected;
+        for (int w = 0; w < Writers; ++w)
+            expected[w] = Rounds;
+        EXPECT_EQ(*keys, expected);
+        EXPECT_EQ(QDir(folder()).entryList(QDir::Files | QDir::Hidden), filesLeft(secondLink));
+    }
 }
 
 }  // namespace
