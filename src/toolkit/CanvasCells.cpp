@@ -223,15 +223,20 @@ void Canvas::PrintCellTwoLines(int border, const QString& text, double w, double
             }
         }
         // The shortest tail whose head fits; none in a box narrower than the fit margin,
-        // which then gets one line.
+        // which then gets one line. A head only grows wider with its length, so the longest
+        // head that fits, short of the whole text, is found by halving the range.
         qsizetype tail = 0;
-        if (twoLines) {
-            for (qsizetype i = 1; i <= text.size(); ++i) {
-                if (fits(text.left(text.size() - i), w)) {
-                    tail = i;
-                    break;
-                }
+        if (twoLines && fits(QString(), w)) {
+            qsizetype fitting = 0;             // a head known to fit
+            qsizetype tooLong = text.size();   // a head known not to fit, or the whole text
+            while (tooLong - fitting > 1) {
+                const qsizetype mid = fitting + (tooLong - fitting) / 2;
+                if (fits(text.left(mid), w))
+                    fitting = mid;
+                else
+                    tooLong = mid;
             }
+            tail = text.size() - fitting;
         }
         if (tail > 0) {
             const double left = scaled(x) + LeftMargin + TwoLineIndent;

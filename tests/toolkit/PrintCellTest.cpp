@@ -120,3 +120,55 @@ TEST_F(PrintCellTest, TooWideTextShrinksAndTheSizeIsRestored)
     EXPECT_DOUBLE_EQ(surface.texts()[0].fontSize, 1);
     EXPECT_DOUBLE_EQ(surface.FontSize(), 10);
 }
+
+// The two-line cell breaks a long text at the shortest tail whose head fits (width at most
+// the box less 30 twips), or prints it on one line when not even an empty head fits. The
+// expected break is found by walking the tails one by one over running widths.
+TEST_F(PrintCellTest, TwoLineBreakOnLongAndMixedWidthTexts)
+{
+    auto repeated = [](const QString& unit, qsizetype length) {
+        QString text;
+        while (text.size() < length)
+            text += unit;
+        return text.left(length);
+    };
+    // At 7 points (10 less three steps): a narrow character is 70 twips, a wide one 140.
+    const struct {
+        const char* name;
+        QString text;
+        double w;
+    } cases[] = {
+        {"narrow, head exactly at the margin", repeated("x", 5000), 30 + 70 * 37},
+        {"wide, spare short of one more", repeated("中", 3000), 30 + 140 * 20 + 139},
+        {"mixed, a wide character just misses", repeated("ab中", 4500), 30 + 280 * 10 + 140 + 139},
+        {"mixed, a narrow one still fits", repeated("中ab", 4500), 30 + 280 * 10 + 140 + 70},
+        {"only the last character goes down", repeated("x", 4000) + "中", 30 + 70 * 4000},
+        {"an empty head", repeated("中x", 2000), 30},
+        {"narrower than the margin: one line", repeated("中x", 2000), 29},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        useExactSizes(10);
+        canvas.PrintCellTwoLines(0, c.text, c.w, 600, 0, 0);
+
+        surface.SetFontSize(7);
+        std::vector<double> head(c.text.size() + 1, 0.0);   // width of the first k characters
+        for (qsizetype k = 0; k < c.text.size(); ++k)
+            head[k + 1] = head[k] + surface.TextWidth(QString(c.text[k]));
+        qsizetype tail = 0;
+        for (qsizetype i = 1; i <= c.text.size() && tail == 0; ++i)
+            if (head[c.text.size() - i] <= c.w - 30)
+                tail = i;
+
+        if (tail == 0) {
+            ASSERT_EQ(surface.texts().size(), 1u);
+            EXPECT_TRUE(surface.texts()[0].text == c.text);
+            continue;
+        }
+        ASSERT_EQ(surface.texts().size(), 2u);
+        EXPECT_EQ(surface.texts()[0].fontSize, 7);
+        EXPECT_EQ(surface.texts()[1].text.size(), tail);
+        EXPECT_TRUE(surface.texts()[0].text == c.text.left(c.text.size() - tail));
+        EXPECT_TRUE(surface.texts()[1].text == c.text.right(tail));
+    }
+}
