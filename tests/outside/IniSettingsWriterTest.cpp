@@ -322,7 +322,14 @@ protected:
         ::close(ready[0]);
         return held ? child : -1;
     }
-    void addSecondLink() { ASSERT_EQ(::link(QFile::encodeName(file()).constData(), QFile::encodeName(link()).constData()), 0); }
+    // The settings file holding `text`; with a second name (a hard link) it is written in place.
+    void putFile(const QByteArray& text, bool secondLink)
+    {
+        ::unlink(QFile::encodeName(link()).constData());
+        put(text);
+        if (secondLink)
+            ASSERT_EQ(::link(QFile::encodeName(file()).constData(), QFile::encodeName(link()).constData()), 0);
+    }
     QString link() const { return folder() + "/UserOpt.bak"; }
     QStringList filesLeft(bool secondLink) const
     {
@@ -345,10 +352,7 @@ TEST_F(SettingsFileLock, AWriteWaitsForTheLockThenChangesTheFileAsItIsThen)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        ::unlink(QFile::encodeName(link()).constData());
-        put(Before);
-        if (c.secondLink)
-            addSecondLink();
+        putFile(Before, c.secondLink);
         const Clock::time_point start = Clock::now();
         const pid_t holder = holdLock(Hold, c.replacement);
         ASSERT_GT(holder, 0);
@@ -366,10 +370,7 @@ TEST_F(SettingsFileLock, ALockHeldPastThePatienceIsAnErrorAndChangesNothing)
     FileLock::setStandardPatience(std::chrono::milliseconds(100));
     for (const bool secondLink : {false, true}) {
         SCOPED_TRACE(secondLink ? "written in place" : "replaced whole");
-        ::unlink(QFile::encodeName(link()).constData());
-        put(Before);
-        if (secondLink)
-            addSecondLink();
+        putFile(Before, secondLink);
         const ino_t inode = info().st_ino;
         const pid_t holder = holdLock(Hold);
         ASSERT_GT(holder, 0);
@@ -414,10 +415,7 @@ TEST_F(SettingsFileLock, WritersClosingAtOnceLeaveOneWholeFileAndAReaderSeesOnly
     };
     for (const bool secondLink : {false, true}) {
         SCOPED_TRACE(secondLink ? "written in place" : "replaced whole");
-        ::unlink(QFile::encodeName(link()).constData());
-        put(head);
-        if (secondLink)
-            addSecondLink();
+        putFile(head, secondLink);
         std::vector<pid_t> writers;
         for (int w = 0; w < Writers; ++w)
             writers.push_back(spawn([&, w] {
