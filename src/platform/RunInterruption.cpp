@@ -1,5 +1,7 @@
 #include "platform/RunInterruption.h"
 
+#include <QTextStream>
+
 #include <array>
 #include <atomic>
 #include <csignal>
@@ -91,6 +93,14 @@ void EndProcessForSignal(int signal)
 {
     std::fflush(nullptr);
     std::_Exit(128 + signal);
+}
+
+void EndProcessIfInterrupted(int signal, const QString& done)
+{
+    if (signal == 0)
+        return;
+    QTextStream(stderr) << done << "; " << InterruptedText(signal) << "\n";
+    EndProcessForSignal(signal);
 }
 
 }  // namespace tabulon

@@ -48,4 +48,8 @@ QString InterruptedText(int signal);
 // closes and no settings are written, as if the signal had ended the process itself.
 [[noreturn]] void EndProcessForSignal(int signal);
 
+// For a run that a signal stopped (`signal` not 0): tells on standard error what it did
+// ("Saved 5 page image(s); interrupted by SIGTERM") and ends the process for the signal.
+void EndProcessIfInterrupted(int signal, const QString& done);
+
 }  // namespace tabulon

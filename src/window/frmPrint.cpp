@@ -11,7 +11,6 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QStyle>
-#include <QTextStream>
 
 namespace tabulon {
 
@@ -175,11 +174,7 @@ void frmPrint::cmdOk_Click()
     for (int i = 0; i < 3; ++i)
         boxes[static_cast<size_t>(i)] = Ckyjbdy(i).isChecked();
     const PrintLosses losses = PrintChosenPages(c_, rows, boxes);
-    if (losses.interruptedBy != 0) {
-        QTextStream(stderr) << "Printed " << losses.printed << " page(s); " << InterruptedText(losses.interruptedBy)
-                            << "\n";
-        EndProcessForSignal(losses.interruptedBy);
-    }
+    EndProcessIfInterrupted(losses.interruptedBy, QStringLiteral("Printed %1 page(s)").arg(losses.printed));
     for (int i = 0; i < 3; ++i)
         Ckyjbdy(i).setChecked(boxes[static_cast<size_t>(i)]);
 }

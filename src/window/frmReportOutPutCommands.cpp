@@ -22,7 +22,6 @@
 #include <QCursor>
 #include <QMouseEvent>
 #include <QScreen>
-#include <QTextStream>
 #include <QToolButton>
 
 namespace tabulon {
@@ -180,11 +179,7 @@ void frmReportOutPut::mnuPrint_Click()
 void frmReportOutPut::mnuSave_Click()
 {
     const ExportResult result = SaveReportPages(c_);
-    if (result.interruptedBy != 0) {
-        QTextStream(stderr) << "Saved " << result.saved << " page image(s); " << InterruptedText(result.interruptedBy)
-                            << "\n";
-        EndProcessForSignal(result.interruptedBy);
-    }
+    EndProcessIfInterrupted(result.interruptedBy, QStringLiteral("Saved %1 page image(s)").arg(result.saved));
 }
 
 void frmReportOutPut::mnuClose_Click()
