@@ -79,11 +79,7 @@ bool saveAll(tabulon::Component& c)
     if (!r.skipped.empty())
         out << "; " << PageListText(r.skipped) << " could not be drawn and " << (r.skipped.size() == 1 ? "was" : "were")
             << " skipped";
-    if (!r.stopped.empty())
-        out << "; " << PageListText(r.stopped) << " stopped on an error";
-    if (r.interruptedBy != 0)
-        out << "; " << tabulon::InterruptedText(r.interruptedBy);
-    out << "\n";
+    out << RunLossesText(r.stopped, r.interruptedBy) << "\n";
     out.flush();
     if (r.interruptedBy != 0)
         tabulon::EndProcessForSignal(r.interruptedBy);

@@ -39,6 +39,16 @@ QString PageListText(const std::vector<int>& pages)
     return (pages.size() == 1 ? QStringLiteral("page ") : QStringLiteral("pages ")) + numbers.join(QStringLiteral(", "));
 }
 
+QString RunLossesText(const std::vector<int>& stopped, int interruptedBy)
+{
+    QString text;
+    if (!stopped.empty())
+        text += QStringLiteral("; ") + PageListText(stopped) + QStringLiteral(" stopped on an error");
+    if (interruptedBy != 0)
+        text += QStringLiteral("; ") + tabulon::InterruptedText(interruptedBy);
+    return text;
+}
+
 int PrintLoadedReportToPdf(tabulon::Component& c, const QString& pdfPath, const std::vector<int>& pages)
 {
     std::vector<int> chosen = pages;
@@ -52,12 +62,8 @@ int PrintLoadedReportToPdf(tabulon::Component& c, const QString& pdfPath, const 
     }
     // Every loss has been told in the component's error box already; the summary names them.
     QTextStream out(stdout);
-    out << "Printed " << run.files.size() << " of " << chosen.size() << " page(s)";
-    if (!run.stoppedPages.empty())
-        out << "; " << PageListText(run.stoppedPages) << " stopped on an error";
-    if (run.interruptedBy != 0)
-        out << "; " << tabulon::InterruptedText(run.interruptedBy);
-    out << "\n";
+    out << "Printed " << run.files.size() << " of " << chosen.size() << " page(s)"
+        << RunLossesText(run.stoppedPages, run.interruptedBy) << "\n";
     for (const QString& f : run.files)
         out << "  " << f << "\n";
     out.flush();

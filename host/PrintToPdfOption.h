@@ -16,6 +16,11 @@ bool ParsePageList(const QString& text, std::vector<int>& pages);
 // 3 -> "page 3"; 3, 5 -> "pages 3, 5"; for the run's summary.
 QString PageListText(const std::vector<int>& pages);
 
+// What a save's or print's summary line adds for the pages an error stopped and for the
+// signal that stopped the run: "; pages 3, 5 stopped on an error; interrupted by SIGTERM",
+// empty when there was neither.
+QString RunLossesText(const std::vector<int>& stopped, int interruptedBy);
+
 // Prints the pages (every page when none are given), says how many were printed and which
 // an error stopped, and lists the files written whole on standard output; returns 0, or 1
 // when any page was not printed whole: a page the report has not got (told on standard

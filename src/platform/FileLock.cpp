@@ -85,6 +85,7 @@ FileLock::Attempt FileLock::lockOnce(steady_clock::time_point deadline)
         reason_ = errno == ELOOP ? QStringLiteral("是一个链接,不读取") : SystemErrorText(errno);
         return Attempt::Failed;
     }
+    const auto patienceSeconds = [this] { return QString::number(patience_.count() / 1000.0); };
     const auto fail = [&](const QString& reason) {
         ::close(fd);
         reason_ = reason;
@@ -104,8 +105,7 @@ FileLock::Attempt FileLock::lockOnce(steady_clock::time_point deadline)
             return fail(SystemErrorText(errno));
         const steady_clock::time_point now = steady_clock::now();
         if (now >= deadline)
-            return fail(QStringLiteral("另一个程序锁住了此文件,等了 %1 秒仍未放开")
-                            .arg(QString::number(patience_.count() / 1000.0)));
+            return fail(QStringLiteral("另一个程序锁住了此文件,等了 %1 秒仍未放开").arg(patienceSeconds()));
         std::this_thread::sleep_for(std::min<steady_clock::duration>(PollPause, deadline - now));
     }
 
@@ -113,8 +113,7 @@ FileLock::Attempt FileLock::lockOnce(steady_clock::time_point deadline)
     struct stat named {};
     if (::lstat(name.constData(), &named) != 0 || named.st_dev != opened.st_dev || named.st_ino != opened.st_ino) {
         if (steady_clock::now() >= deadline)
-            return fail(QStringLiteral("另一个程序一直在替换此文件,等了 %1 秒仍未锁住")
-                            .arg(QString::number(patience_.count() / 1000.0)));
+            return fail(QStringLiteral("另一个程序一直在替换此文件,等了 %1 秒仍未锁住").arg(patienceSeconds()));
         ::close(fd);
         return Attempt::Replaced;
     }
